@@ -1,0 +1,38 @@
+# JUCE's module targets are INTERFACE libraries whose sources compile into every
+# target that links them. To compile the framework once per build, its modules
+# are linked privately into this one static library, and only their include
+# directories and definitions are passed on to the targets that link it.
+add_library(lumiver_juce STATIC)
+
+target_link_libraries(lumiver_juce
+    PRIVATE
+        juce::juce_core
+        juce::juce_events
+        juce::juce_data_structures
+        juce::juce_graphics
+        juce::juce_gui_basics
+        juce::juce_gui_extra
+        juce::juce_audio_basics
+        juce::juce_audio_formats
+        juce::juce_audio_processors
+    PUBLIC
+        juce::juce_recommended_config_flags)
+
+target_compile_definitions(lumiver_juce
+    PUBLIC
+        JUCE_WEB_BROWSER=0
+        JUCE_USE_CURL=0
+        JUCE_PLUGINHOST_VST3=1
+        JUCE_DISPLAY_SPLASH_SCREEN=0
+        JUCE_REPORT_APP_USAGE=0
+        JUCE_MODAL_LOOPS_PERMITTED=0
+        JUCE_STRICT_REFCOUNTEDPOINTER=1
+    INTERFACE
+        $<TARGET_PROPERTY:lumiver_juce,COMPILE_DEFINITIONS>)
+
+target_include_directories(lumiver_juce SYSTEM
+    INTERFACE
+        $<TARGET_PROPERTY:lumiver_juce,INCLUDE_DIRECTORIES>)
+
+# JUCE's own sources are not ours to hold to our warning flags.
+target_compile_options(lumiver_juce PRIVATE -w)

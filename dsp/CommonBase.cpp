@@ -1,0 +1,10 @@
+#include "CommonBase.h"
+
+void CommonBase::setSampleRate (float newSampleRate)
+{
+    sampleRate = newSampleRate;
+}
+
+void CommonBase::reset()
+{
+}

@@ -1,0 +1,6 @@
+#include "DizadiSineWave.h"
+
+DizadiSineWave::DizadiSineWave()
+    : DizadiTremoloModule ("DizadiSineWave")
+{
+}

@@ -1,0 +1,6 @@
+#include "DizadiSquareWave.h"
+
+DizadiSquareWave::DizadiSquareWave()
+    : DizadiTremoloModule ("DizadiSquareWave")
+{
+}

@@ -1,0 +1,6 @@
+#include "DizadiTriangleWave.h"
+
+DizadiTriangleWave::DizadiTriangleWave()
+    : DizadiTremoloModule ("DizadiTriangleWave")
+{
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "DspBase.h"
+
+/** Root of the effect modules; it only names itself. */
+class FxModuleBase : public DspBase
+{
+public:
+    FxModuleBase();
+};

@@ -1,0 +1,6 @@
+#include "ModuleBase.h"
+
+ModuleBase::ModuleBase()
+{
+    name = "ModuleBase";
+}
