@@ -115,6 +115,14 @@ void DizadiTremoloModule<OscillatorType>::calcOsc()
     if (! (frequency >= minimumLfoFrequency) || std::isinf (frequency))
         frequency = minimumLfoFrequency;
 
+    // Far outside the "Rate" range or at an absurd tempo the increment would
+    // reach 1, and the phase would leave the cycle for good; no LFO runs
+    // faster than half the sample rate.
+    const float maximumLfoFrequency = sampleRate * 0.5f;
+
+    if (frequency > maximumLfoFrequency)
+        frequency = maximumLfoFrequency;
+
     oscillator.setFrequency (frequency);
     oscillator.calc();
 }
@@ -151,9 +159,13 @@ void DizadiTremoloModule<OscillatorType>::notifyStereoLayout()
 template <typename OscillatorType>
 void DizadiTremoloModule<OscillatorType>::setParameter (int index, float value)
 {
-    // A non-finite shape, depth or level would turn the filter states into NaN
-    // for good; such a value is refused and the present one kept.
-    if ((index == slopeIndex || index == depthIndex || index == levelIndex) && ! std::isfinite (value))
+    // A non-finite shape, depth or level (or a level whose doubled gain
+    // overflows) would turn the filter or gain states into NaN for good; such
+    // a value is refused and the present one kept.
+    if ((index == slopeIndex || index == depthIndex) && ! std::isfinite (value))
+        return;
+
+    if (index == levelIndex && ! std::isfinite (value + value))
         return;
 
     if (index >= 0 && index < parameterNum)
@@ -360,22 +372,37 @@ void DizadiTremoloModule<OscillatorType>::process (float* left, float* right, in
 }
 
 template <typename OscillatorType>
+void DizadiTremoloModule<OscillatorType>::renderLfo (float* values, int numValues)
+{
+    for (int i = 0; i < numValues; ++i)
+        values[i] = oscillator.getOscSignal();
+}
+
+template <typename OscillatorType>
 void DizadiTremoloModule<OscillatorType>::processFx (float* samples, int numSamples)
 {
     const double d = (double) depth;
+    float lfoValues[lfoChunkLength];
 
-    for (int i = 0; i < numSamples; ++i)
+    for (int start = 0; start < numSamples; start += lfoChunkLength)
     {
-        double x = (double) samples[i];
-        inputFilter.process (x);
+        const int count = std::min (lfoChunkLength, numSamples - start);
+        float* chunk = samples + start;
+        renderLfo (lfoValues, count);
 
-        double m = (double) oscillator.getOscSignal();
-        lfoFilter.process (m);
+        for (int i = 0; i < count; ++i)
+        {
+            double x = (double) chunk[i];
+            inputFilter.process (x);
 
-        x = x * (1.0 - d) + (x * m) * d;
-        outputFilter.process (x);
-        level.process (x);
-        samples[i] = (float) x;
+            double m = (double) lfoValues[i];
+            lfoFilter.process (m);
+
+            x = x * (1.0 - d) + (x * m) * d;
+            outputFilter.process (x);
+            level.process (x);
+            chunk[i] = (float) x;
+        }
     }
 }
 
@@ -383,23 +410,32 @@ template <typename OscillatorType>
 void DizadiTremoloModule<OscillatorType>::processFx (float* left, float* right, int numSamples)
 {
     const double d = (double) depth;
+    float lfoValues[lfoChunkLength];
 
-    for (int i = 0; i < numSamples; ++i)
+    for (int start = 0; start < numSamples; start += lfoChunkLength)
     {
-        double l = (double) left[i];
-        double r = (double) right[i];
-        inputFilter.process (l, r);
+        const int count = std::min (lfoChunkLength, numSamples - start);
+        float* chunkL = left + start;
+        float* chunkR = right + start;
+        renderLfo (lfoValues, count);
 
-        double m = (double) oscillator.getOscSignal();
-        lfoFilter.process (m);
-        const double mRight = stereoMode ? 1.0 - m : m;
+        for (int i = 0; i < count; ++i)
+        {
+            double l = (double) chunkL[i];
+            double r = (double) chunkR[i];
+            inputFilter.process (l, r);
 
-        l = l * (1.0 - d) + (l * m) * d;
-        r = r * (1.0 - d) + (r * mRight) * d;
-        outputFilter.process (l, r);
-        level.process (l, r);
-        left[i] = (float) l;
-        right[i] = (float) r;
+            double m = (double) lfoValues[i];
+            lfoFilter.process (m);
+            const double mRight = stereoMode ? 1.0 - m : m;
+
+            l = l * (1.0 - d) + (l * m) * d;
+            r = r * (1.0 - d) + (r * mRight) * d;
+            outputFilter.process (l, r);
+            level.process (l, r);
+            chunkL[i] = (float) l;
+            chunkR[i] = (float) r;
+        }
     }
 }
 

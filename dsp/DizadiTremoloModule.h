@@ -112,6 +112,15 @@ private:
     /** Grows the dry buffers to the block and applies a new tempo. */
     void startBlock (int numSamples);
     void advanceFade() noexcept;
+
+    /** The LFO is rendered a chunk ahead of the filter chain. It does not
+        depend on the filters, so its long per-sample computation overlaps
+        across samples instead of stalling the filters' recurrences; each
+        block still sees the same operations in the same order, so the output
+        is the same. */
+    static constexpr int lfoChunkLength = 128;
+    void renderLfo (float* values, int numValues);
+
     void processFx (float* samples, int numSamples);
     void processFx (float* left, float* right, int numSamples);
 

@@ -23,6 +23,7 @@ void SmoothVolume::resetCoeffs()
     counter = 0;
     current = 0.0;
     step = 0.0;
+    rampTarget = target;
 }
 
 void SmoothVolume::setValue (float newTarget)
@@ -40,4 +41,5 @@ void SmoothVolume::calc()
 
     step = (target - current) * (1.0 / rampLengthD);
     counter = 0;
+    rampTarget = target;
 }

@@ -9,7 +9,7 @@
     setValue() only stores the target; calc() starts the ramp. The first calc()
     after construction or reset() jumps to the target instead. The gain is
     stepped before it is applied, and lands on the target exactly at the end of
-    the ramp.
+    the ramp. A new target waits for the next calc().
 */
 class SmoothVolume : public CommonBase
 {
@@ -48,6 +48,10 @@ public:
     int32_t rampLength = 2048;
     double rampLengthD = 2048.0;
 
+    /** The target the running ramp was started for: a setValue() without a
+        calc() must not make the ramp end on the new target with a jump. */
+    double rampTarget = 0.0;
+
 private:
     void advance() noexcept
     {
@@ -57,7 +61,7 @@ private:
             current = step + current;
 
             if (counter == rampLength)
-                current = target;
+                current = rampTarget;
         }
     }
 };
