@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+
+/** Basic types and result codes shared by the whole AAX class library. */
+
+/** Result of every AAX operation: 0 is success, negative values are errors. */
+using AAX_Result = int32_t;
+
+/** A one-byte boolean as it crosses the host interfaces. */
+using AAX_CBoolean = uint8_t;
+
+/** A parameter identifier as it crosses the host interfaces. */
+using AAX_CParamID = const char*;
+
+/** Values of the enumerations the host defines. The library passes them on unread. */
+using AAX_EStemFormat = int32_t;
+using AAX_EProperty = int32_t;
+using AAX_EFrameRate = int32_t;
+using AAX_EFeetFramesRate = int32_t;
+using AAX_EDataInPortType = int32_t;
+using AAX_EMIDINodeType = int32_t;
+using AAX_EResourceType = int32_t;
+using AAX_EComponentInstanceInitAction = int32_t;
+using AAX_CProcPtrID = int32_t;
+using AAX_CTypeID = uint32_t;
+using AAX_CFieldIndex = int32_t;
+
+/** The kind of a parameter's control: stepped or continuous. */
+enum AAX_EParameterType : int32_t
+{
+    AAX_eParameterType_Discrete = 0,
+    AAX_eParameterType_Continuous = 1
+};
+
+/** The modes of a DMA instance; the host gives them meaning. */
+struct AAX_IDma
+{
+    using EMode = int32_t;
+};
+
+/** A view size as the host defines it; passed on unread. */
+struct AAX_Point
+{
+    float vert = 0.0f;
+    float horz = 0.0f;
+};
+
+/** A MIDI packet as the host fills it; passed on unread. */
+struct AAX_CMidiPacket
+{
+    uint32_t timestamp = 0;
+    uint32_t length = 0;
+    uint8_t data[4] = {};
+    AAX_CBoolean isImmediate = 0;
+};
+
+/** A plug-in identifier triad as the host defines it; passed on unread. */
+struct AAX_SPlugInIdentifierTriad
+{
+    AAX_CTypeID manufacturerID = 0;
+    AAX_CTypeID productID = 0;
+    AAX_CTypeID plugInID = 0;
+};
+
+/** Signatures of the functions handed to the host for a native process routine. */
+using AAX_CProcessProc = void (*) (void* const instancesBegin[], const void* instancesEnd);
+using AAX_CInstanceInitProc = int32_t (*) (const void* instanceContext, AAX_EComponentInstanceInitAction action);
+using AAX_CBackgroundProc = int32_t (*) ();
+
+/** The result codes of the library. */
+enum AAX_EError : AAX_Result
+{
+    AAX_SUCCESS = 0,
+    AAX_ERROR_INVALID_PARAMETER_ID = -20001,
+    AAX_ERROR_INVALID_STRING_CONVERSION = -20002,
+    AAX_ERROR_NULL_OBJECT = -20004,
+    AAX_ERROR_INVALID_CHUNK_INDEX = -20006,
+    AAX_ERROR_INVALID_CHUNK_ID = -20007,
+    AAX_ERROR_INCORRECT_CHUNK_SIZE = -20008,
+    AAX_ERROR_UNIMPLEMENTED = -20009,
+    AAX_ERROR_NULL_COMPONENT = -20011,
+    AAX_ERROR_NEGATIVE_STEP_COUNT = -20033
+};
+
+/** Codes of the component-object layer beneath the AAX interfaces. */
+constexpr AAX_Result ACF_E_NOINTERFACE = static_cast<AAX_Result> (0x80000004u);
+constexpr AAX_Result ACF_E_POINTER = static_cast<AAX_Result> (0x80000005u);
+constexpr AAX_Result ACF_E_UNEXPECTED = static_cast<AAX_Result> (0x8000FFFFu);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "AAX.h"
+
+/** The host's automation of parameters: registration, value requests, touch and release. */
+class AAX_IAutomationDelegate
+{
+public:
+    virtual ~AAX_IAutomationDelegate() = default;
+
+    virtual AAX_Result RegisterParameter (AAX_CParamID parameterID) = 0;
+    virtual AAX_Result UnregisterParameter (AAX_CParamID parameterID) = 0;
+    virtual AAX_Result PostSetValueRequest (AAX_CParamID parameterID, double normalizedValue) const = 0;
+    virtual AAX_Result PostCurrentValue (AAX_CParamID parameterID, double normalizedValue) const = 0;
+    virtual AAX_Result PostTouchRequest (AAX_CParamID parameterID) = 0;
+    virtual AAX_Result PostReleaseRequest (AAX_CParamID parameterID) = 0;
+    virtual AAX_Result GetTouchState (AAX_CParamID parameterID, AAX_CBoolean* touched) = 0;
+};

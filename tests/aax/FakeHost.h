@@ -1,0 +1,196 @@
+#pragma once
+
+#include "AAX.h"
+#include "ACFUnknown.h"
+
+#include <functional>
+#include <locale>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+/** A stand-in AAX host for the tests.
+
+    Host objects offer their interfaces by identifier. Every interface counts its AddRef
+    and Release calls and records each operation with its arguments in the host's log.
+    The host can withhold any interface identifier, or answer a query for one with success
+    but no interface. Its component factory makes the registration objects (collection,
+    descriptors, property maps) and the host services.
+*/
+namespace fakehost
+{
+    /** One operation as it reached the host. */
+    struct Call
+    {
+        std::string interfaceName;
+        std::string operation;
+        std::vector<std::string> arguments;
+    };
+
+    /** Writes an argument as text, so a test can compare what reached the host. */
+    inline void describe (std::ostringstream& s, const char* text)     { if (text != nullptr) s << '"' << text << '"'; else s << "null"; }
+    inline void describe (std::ostringstream& s, const void* pointer)  { s << "ptr:" << pointer; }
+    inline void describe (std::ostringstream& s, std::nullptr_t)       { s << "ptr:" << static_cast<const void*> (nullptr); }
+    inline void describe (std::ostringstream& s, const AAX_Point& p)   { s << "point:" << p.vert << ',' << p.horz; }
+
+    template <typename Number, typename = std::enable_if_t<std::is_arithmetic_v<Number>>>
+    void describe (std::ostringstream& s, Number n)                    { s << +n; }
+
+    template <typename Function, typename = std::enable_if_t<std::is_function_v<Function>>>
+    void describe (std::ostringstream& s, Function* f)                 { s << "fn:" << reinterpret_cast<const void*> (f); }
+
+    template <typename... Args>
+    std::vector<std::string> describeAll (const Args&... args)
+    {
+        std::vector<std::string> texts;
+        ([&]
+        {
+            std::ostringstream s;
+            s.imbue (std::locale::classic());
+            s.precision (17);
+            describe (s, args);
+            texts.push_back (s.str());
+        }(), ...);
+        return texts;
+    }
+
+    /** The text a test expects for an argument. */
+    template <typename Arg>
+    std::string text (const Arg& arg)       { return describeAll (arg).front(); }
+
+    class Host;
+
+    /** An interface offered by a host object; counts references and forwards queries to its object. */
+    class InterfaceBase
+    {
+    public:
+        InterfaceBase (Host& h, std::string n) : host (h), name (std::move (n)) {}
+        virtual ~InterfaceBase() = default;
+
+        virtual IACFUnknown* asUnknown() = 0;
+
+        /** Adds this interface's name to the host's record of releases. */
+        void noteRelease();
+
+        Host& host;
+        const std::string name;
+        int adds = 0;
+        int releases = 0;
+    };
+
+    /** A host object: a set of interfaces reached from one another by identifier. */
+    class HostObject
+    {
+    public:
+        HostObject (Host& h) : host (h) {}
+        virtual ~HostObject() = default;
+
+        ACFRESULT query (const acfIID& iid, void** out);
+
+        void offer (const acfIID& iid, InterfaceBase& face)     { offered.push_back ({ iid, &face }); }
+        std::vector<InterfaceBase*> interfaces() const;
+
+    private:
+        Host& host;
+        std::vector<std::pair<acfIID, InterfaceBase*>> offered;
+    };
+
+    template <typename Interface>
+    class FakeInterface : public Interface,
+                          public InterfaceBase
+    {
+    public:
+        FakeInterface (HostObject& o, Host& h, std::string n) : InterfaceBase (h, std::move (n)), object (o) {}
+
+        ACFRESULT QueryInterface (const acfIID& iid, void** out) override      { return object.query (iid, out); }
+        acfUInt32 AddRef() override                                             { return static_cast<acfUInt32> (++adds - releases); }
+        acfUInt32 Release() override
+        {
+            noteRelease();
+            return static_cast<acfUInt32> (adds - ++releases);
+        }
+        IACFUnknown* asUnknown() override                                       { return this; }
+
+    protected:
+        template <typename... Args>
+        AAX_Result log (const char* operation, const Args&... args) const;
+
+        HostObject& object;
+    };
+
+    /** The host: its own object offers the component factory, the controller, automation
+        delegate, transport and view container; the factory makes further objects.
+    */
+    class Host : public HostObject
+    {
+    public:
+        Host();
+        ~Host() override;
+
+        /** The host object as the plug-in receives it. */
+        IACFUnknown* unknown();
+
+        /** Makes queries for this identifier fail. */
+        void withhold (const acfIID& iid)               { withheld.insert (key (iid)); }
+
+        /** Makes queries for this identifier succeed without giving an interface. */
+        void answerWithoutInterface (const acfIID& iid) { emptyAnswers.insert (key (iid)); }
+
+        bool isWithheld (const acfIID& iid) const       { return withheld.count (key (iid)) > 0; }
+        bool answersEmpty (const acfIID& iid) const     { return emptyAnswers.count (key (iid)) > 0; }
+
+        /** Creates a component as the factory's create operation does; null for an unknown class. */
+        HostObject* makeComponent (const acfCLSID& clsid);
+
+        /** Every interface of every object, the host's own first. */
+        std::vector<InterfaceBase*> allInterfaces() const;
+
+        /** The interfaces whose AddRef and Release counts differ, by name. */
+        std::vector<std::string> unbalancedInterfaces() const;
+
+        /** The interface of this name made most recently, or null. */
+        InterfaceBase* findInterface (const std::string& name) const;
+
+        /** Number of calls of an operation on an interface. */
+        int countCalls (const std::string& interfaceName, const std::string& operation) const;
+
+        /** The most recent call of an operation, or null. */
+        const Call* lastCall (const std::string& interfaceName, const std::string& operation) const;
+
+        std::vector<Call> calls;
+        std::vector<std::string> createdClasses;
+        std::vector<std::string> releaseOrder;
+
+        /** What every host operation returns, so a test can tell it was passed back unchanged. */
+        static constexpr AAX_Result hostResult = 4711;
+
+        /** What the host's view container returns from GetType and GetPtr. */
+        static constexpr int32_t viewType = 3;
+        int nativeView = 0;
+
+        /** Texts the host writes into an AAX_IString. */
+        static constexpr const char* effectID = "com.vardun.stand-in";
+        static constexpr const char* hostName = "Stand-in Host";
+
+    private:
+        static std::string key (const acfIID& iid);
+
+        struct OwnInterfaces;
+        std::unique_ptr<OwnInterfaces> own;
+        std::vector<std::unique_ptr<HostObject>> components;
+        std::set<std::string> withheld, emptyAnswers;
+    };
+
+    inline void InterfaceBase::noteRelease()     { host.releaseOrder.push_back (name); }
+
+    template <typename Interface>
+    template <typename... Args>
+    AAX_Result FakeInterface<Interface>::log (const char* operation, const Args&... args) const
+    {
+        host.calls.push_back ({ name, operation, describeAll (args...) });
+        return Host::hostResult;
+    }
+}
