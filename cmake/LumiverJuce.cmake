@@ -34,5 +34,11 @@ target_include_directories(lumiver_juce SYSTEM
     INTERFACE
         $<TARGET_PROPERTY:lumiver_juce,INCLUDE_DIRECTORIES>)
 
+# On Linux juce_graphics decodes PNG and JPEG with the system's libpng and
+# libjpeg; whoever links the framework links those too.
+if(TARGET juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+    target_link_libraries(lumiver_juce PRIVATE juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
+endif()
+
 # JUCE's own sources are not ours to hold to our warning flags.
 target_compile_options(lumiver_juce PRIVATE -w)

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/**
+    A film strip whose frames are solid, distinct colours, and the means to tell
+    from a rendered pixel which frame a control drew.
+*/
+namespace FilmStripTest
+{
+    inline juce::Colour frameColour (int frame)
+    {
+        return juce::Colour ((juce::uint8) (20 + frame * 2), (juce::uint8) (230 - frame), (juce::uint8) 77);
+    }
+
+    inline juce::Image makeStrip (int frames, int frameWidth, int frameHeight)
+    {
+        juce::Image strip (juce::Image::ARGB, frameWidth, frameHeight * frames, true);
+        juce::Graphics g (strip);
+
+        for (int i = 0; i < frames; ++i)
+        {
+            g.setColour (frameColour (i));
+            g.fillRect (0, i * frameHeight, frameWidth, frameHeight);
+        }
+
+        return strip;
+    }
+
+    /** Paints the component off-screen, the way its parent would. */
+    inline juce::Image render (juce::Component& c)
+    {
+        juce::Image image (juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
+        juce::Graphics g (image);
+        c.paintEntireComponent (g, false);
+        return image;
+    }
+
+    /** The frame whose colour is at (x, y), or -1 for anything else (e.g. nothing drawn). */
+    inline int frameAt (const juce::Image& image, int x, int y, int frames)
+    {
+        const auto pixel = image.getPixelAt (x, y);
+
+        for (int i = 0; i < frames; ++i)
+            if (pixel.getARGB() == frameColour (i).getARGB())
+                return i;
+
+        return -1;
+    }
+
+    inline int frameAtCentre (juce::Component& c, int frames)
+    {
+        return frameAt (render (c), c.getWidth() / 2, c.getHeight() / 2, frames);
+    }
+
+    inline bool isBlank (const juce::Image& image)
+    {
+        for (int y = 0; y < image.getHeight(); ++y)
+            for (int x = 0; x < image.getWidth(); ++x)
+                if (image.getPixelAt (x, y).getAlpha() != 0)
+                    return false;
+
+        return true;
+    }
+}
