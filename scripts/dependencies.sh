@@ -8,7 +8,7 @@ lumiver_packages=(
     libx11-dev libxcomposite-dev libxcursor-dev libxext-dev
     libxinerama-dev libxrandr-dev libxrender-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth locales
 )
 
 install_dependencies()
@@ -17,4 +17,13 @@ install_dependencies()
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${lumiver_packages[@]}"
+}
+
+# Number parsing must not depend on the process locale; the tests check that
+# under a comma-decimal locale, which is generated here if it is missing.
+install_test_locale()
+{
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }

@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependencies.sh
 install_dependencies
+install_test_locale
 
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -33,3 +34,4 @@ run_suite()
 
 run_suite build/release -- -DCMAKE_BUILD_TYPE=Release
 run_suite build/sanitize -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIVER_SANITIZE=ON -DLUMIVER_BUILD_BENCHMARKS=OFF
+run_suite build/tsan -L threads -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIVER_SANITIZE_THREAD=ON -DLUMIVER_BUILD_BENCHMARKS=OFF

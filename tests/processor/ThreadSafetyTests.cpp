@@ -1,0 +1,94 @@
+#include "ProcessorTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <thread>
+
+using namespace ProcessorTest;
+
+// A host thread hammers setParameter (the wave type included) while another
+// runs processBlock and the message thread runs the type-change timer, reads
+// the state and switches programs. Meant to run under ThreadSanitizer.
+TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
+{
+    LumiverPX2741AudioProcessor processor;
+    processor.prepareToPlay (48000.0, 256);
+
+    std::atomic<bool> running { true };
+    std::atomic<bool> outputFinite { true };
+    std::atomic<int> blocks { 0 };
+    std::atomic<int> typeFades { 0 };
+
+    std::thread audioThread ([&]
+    {
+        juce::AudioBuffer<float> buffer (2, 256);
+        juce::MidiBuffer midi;
+        int position = 0;
+
+        while (running.load())
+        {
+            for (int i = 0; i < 256; ++i, ++position)
+                for (int channel = 0; channel < 2; ++channel)
+                    buffer.setSample (channel, i, (float) std::sin (0.05 * position));
+
+            const bool wasFading = processor.typeFadeActive;
+            processor.processBlock (buffer, midi);
+
+            if (processor.typeFadeActive && ! wasFading)
+                typeFades.fetch_add (1);
+
+            for (int channel = 0; channel < 2; ++channel)
+                for (int i = 0; i < 256; ++i)
+                    if (! std::isfinite (buffer.getSample (channel, i)))
+                        outputFinite = false;
+
+            blocks.fetch_add (1);
+        }
+    });
+
+    std::thread hostThread ([&]
+    {
+        juce::Random random (9);
+
+        while (running.load())
+        {
+            // The type changes in bursts, so that it rests long enough between
+            // them for the timer to take it; the other values never rest.
+            const bool typeBurst = juce::Time::getMillisecondCounter() % 150 < 40;
+            processor.setParameter (2 + random.nextInt (numParameters - 2), random.nextFloat());
+            processor.setParameter (random.nextBool() ? 0 : 7, random.nextInt (8) == 0 ? 0.0f : 1.0f);
+
+            if (typeBurst)
+                processor.setParameter (1, (float) random.nextInt (3) * 0.5f);
+
+            std::this_thread::yield();
+        }
+    });
+
+    const auto end = juce::Time::getMillisecondCounter() + 2000;
+
+    for (int round = 0; juce::Time::getMillisecondCounter() < end; ++round)
+    {
+        runMessageLoop (20);
+
+        juce::MemoryBlock state;
+        processor.getStateInformation (state);
+
+        // A program change re-sends the type too, so it comes less often.
+        if (round % 15 == 0)
+            processor.setCurrentProgram (round / 15 % 12);
+
+        processor.getParameterText (1);
+        processor.parametersChanged = false;
+    }
+
+    running = false;
+    audioThread.join();
+    hostThread.join();
+
+    EXPECT_TRUE (outputFinite.load());
+    EXPECT_GT (blocks.load(), 10);
+    EXPECT_GE (typeFades.load(), 3);
+}

@@ -1,0 +1,510 @@
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
+
+#include "VstPluginAdapter.h"
+#include "VstOpcodes.h"
+#include "VstPluginIdentity.h"
+#include "VstText.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+#include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace
+{
+    // Text lengths the adapter writes, without the terminating zero. Hosts
+    // give more room than the interface's original 8 characters for
+    // parameter texts; these are the lengths hosts are known to accept.
+    constexpr int32_t parameterNameLength = 32;
+    constexpr int32_t parameterTextLength = 24;
+    constexpr int32_t programNameLength = 24;
+    constexpr int32_t effectNameLength = 32;
+    constexpr int32_t vendorStringLength = 64;
+    constexpr int32_t productStringLength = 64;
+
+    // A host's block size beyond this is taken in pieces of this size, so a
+    // wild value cannot make the adapter allocate without bound.
+    constexpr int maximumPreparedBlockSize = 1 << 16;
+
+    constexpr int32_t offlineProcessLevel = 4;
+    constexpr int32_t doublePrecision = 1;
+
+    constexpr int32_t canDoYes = 1;
+    constexpr int32_t canDoNo = -1;
+    constexpr int32_t canDoUnknown = 0;
+
+    /** Reads a host's text of at most maxLen bytes, even when it lacks its zero. */
+    juce::String readHostText (const char* text, int32_t maxLen)
+    {
+        if (text == nullptr)
+            return {};
+
+        return juce::String::fromUTF8 (text, (int) strnlen (text, (size_t) maxLen));
+    }
+
+    bool isPositiveNumber (float value) noexcept
+    {
+        return std::isfinite (value) && value > 0.0f;
+    }
+}
+
+//==============================================================================
+VstPluginAdapter::VstPluginAdapter (HostCallback callback)
+    : AudioEffectX (callback, getProcessorProgramCount(), getProcessorParameterCount())
+{
+    processor->enableAllBuses();
+
+    setUniqueID (VstPluginIdentity::uniqueId);
+    setNumInputs (processor->getTotalNumInputChannels());
+    setNumOutputs (processor->getTotalNumOutputChannels());
+    canProcessReplacing (true);
+    canDoubleReplacing (processor->supportsDoublePrecisionProcessing());
+    programsAreChunks (true);
+    isSynth (false);
+    setInitialDelay (processor->getLatencySamples());
+    setFlag (EffectFlags::hasEditor, processor->hasEditor());
+    aeffect.version = VstPluginIdentity::decimalVersion;
+
+    processor->setRateAndBufferSizeDetails (0, 0);
+    processor->setPlayHead (&playHead);
+    processor->addListener (this);
+}
+
+VstPluginAdapter::~VstPluginAdapter()
+{
+    cancelPendingUpdate();
+    closeEditor();
+    processor->removeListener (this);
+    processor->setPlayHead (nullptr);
+
+    if (isProcessing.exchange (false))
+        processor->releaseResources();
+}
+
+//==============================================================================
+int64_t VstPluginAdapter::dispatcher (int32_t opcode, int32_t index, int64_t value, void* ptr, float opt)
+{
+    switch (opcode)
+    {
+        case EffectOpcode::editorGetRect:   return getEditorBounds (ptr);
+        case EffectOpcode::editorOpen:      return openEditor (ptr);
+        case EffectOpcode::editorClose:     closeEditor(); return 0;
+        case EffectOpcode::editorIdle:      idleEditor(); return 0;
+        default:                            break;
+    }
+
+    return AudioEffectX::dispatcher (opcode, index, value, ptr, opt);
+}
+
+void VstPluginAdapter::open()
+{
+    setFlag (EffectFlags::hasEditor, processor->hasEditor());
+}
+
+void VstPluginAdapter::close()
+{
+    if (juce::MessageManager::getInstance()->isThisTheMessageThread())
+        closeEditor();
+}
+
+void VstPluginAdapter::setSampleRate (float newSampleRate)
+{
+    if (isPositiveNumber (newSampleRate))
+        AudioEffectX::setSampleRate (newSampleRate);
+}
+
+//==============================================================================
+void VstPluginAdapter::resume()
+{
+    if (isProcessing.exchange (false))
+        processor->releaseResources();
+
+    preparedBlockSize = juce::jlimit (1, maximumPreparedBlockSize, (int) blockSize);
+    numWorkChannels = juce::jmax (aeffect.numInputs, aeffect.numOutputs);
+
+    processor->setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
+    processor->setRateAndBufferSizeDetails (sampleRate, preparedBlockSize);
+
+    floatWorkBuffer.setSize (numWorkChannels, preparedBlockSize);
+    doubleWorkBuffer.setSize (processor->isUsingDoublePrecision() ? numWorkChannels : 0, preparedBlockSize);
+    midiEvents.ensureSize (2048);
+    midiEvents.clear();
+
+    processor->prepareToPlay (sampleRate, preparedBlockSize);
+    setInitialDelay (processor->getLatencySamples());
+    isProcessing = true;
+
+    AudioEffectX::resume();
+}
+
+void VstPluginAdapter::suspend()
+{
+    if (isProcessing.exchange (false))
+        processor->releaseResources();
+}
+
+void VstPluginAdapter::processReplacing (float** inputs, float** outputs, int32_t frames)
+{
+    processInBlocks (inputs, outputs, frames, floatWorkBuffer);
+}
+
+void VstPluginAdapter::processDoubleReplacing (double** inputs, double** outputs, int32_t frames)
+{
+    if (processor->isUsingDoublePrecision())
+        processInBlocks (inputs, outputs, frames, doubleWorkBuffer);
+    else
+        clearOutputs (outputs, frames);
+}
+
+template <typename FloatType>
+void VstPluginAdapter::clearOutputs (FloatType** outputs, int32_t frames) const
+{
+    if (outputs == nullptr || frames <= 0)
+        return;
+
+    for (int channel = 0; channel < aeffect.numOutputs; ++channel)
+        if (outputs[channel] != nullptr)
+            juce::FloatVectorOperations::clear (outputs[channel], frames);
+}
+
+template <typename FloatType>
+void VstPluginAdapter::processInBlocks (FloatType** inputs, FloatType** outputs, int32_t frames,
+                                        juce::AudioBuffer<FloatType>& workBuffer)
+{
+    if (outputs == nullptr || frames <= 0)
+        return;
+
+    // Before the host resumes the effect, or while something else holds the
+    // processor (it never waits for it), the outputs are silent.
+    const juce::ScopedTryLock callbackLock (processor->getCallbackLock());
+
+    if (! isProcessing || ! callbackLock.isLocked() || processor->isSuspended()
+         || workBuffer.getNumChannels() < numWorkChannels)
+    {
+        clearOutputs (outputs, frames);
+        return;
+    }
+
+    playHead.update (getTimeInfo (VstTimeInfo::allOptionalFields));
+
+    const auto numInputs = aeffect.numInputs;
+    const auto numOutputs = aeffect.numOutputs;
+
+    // The work buffer copies the host's channels in, so that a host that
+    // repeats or omits channel pointers, or processes in place, is safe, and
+    // a block longer than announced is taken in prepared pieces.
+    for (int start = 0; start < frames; start += preparedBlockSize)
+    {
+        const auto length = juce::jmin (preparedBlockSize, (int) frames - start);
+
+        for (int channel = 0; channel < numWorkChannels; ++channel)
+        {
+            auto* work = workBuffer.getWritePointer (channel);
+
+            if (inputs != nullptr && channel < numInputs && inputs[channel] != nullptr)
+                juce::FloatVectorOperations::copy (work, inputs[channel] + start, length);
+            else
+                juce::FloatVectorOperations::clear (work, length);
+        }
+
+        juce::AudioBuffer<FloatType> block (workBuffer.getArrayOfWritePointers(), numWorkChannels, length);
+        midiEvents.clear();
+        processor->processBlock (block, midiEvents);
+
+        for (int channel = 0; channel < numOutputs; ++channel)
+            if (outputs[channel] != nullptr)
+                juce::FloatVectorOperations::copy (outputs[channel] + start, workBuffer.getReadPointer (channel), length);
+    }
+}
+
+bool VstPluginAdapter::setProcessPrecision (int32_t precision)
+{
+    if (isProcessing)
+        return false;
+
+    const bool useDouble = precision == doublePrecision && processor->supportsDoublePrecisionProcessing();
+    processor->setProcessingPrecision (useDouble ? juce::AudioProcessor::doublePrecision
+                                                 : juce::AudioProcessor::singlePrecision);
+    return true;
+}
+
+int32_t VstPluginAdapter::getGetTailSize()
+{
+    const auto tailSeconds = processor->getTailLengthSeconds();
+    const auto tailSamples = tailSeconds * sampleRate;
+
+    if (! (tailSamples > 0.0))
+        return 0;
+
+    if (tailSamples >= (double) std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+
+    return (int32_t) tailSamples;
+}
+
+//==============================================================================
+bool VstPluginAdapter::isValidParameter (int32_t index) const noexcept
+{
+    return index >= 0 && index < numParams;
+}
+
+void VstPluginAdapter::setParameter (int32_t index, float value)
+{
+    if (isValidParameter (index))
+        processor->setParameter (index, value);
+}
+
+float VstPluginAdapter::getParameter (int32_t index)
+{
+    return isValidParameter (index) ? processor->getParameter (index) : 0.0f;
+}
+
+void VstPluginAdapter::getParameterLabel (int32_t index, char* label)
+{
+    VstText::copy (isValidParameter (index) ? processor->getParameterLabel (index).toRawUTF8() : "",
+                   label, parameterTextLength);
+}
+
+void VstPluginAdapter::getParameterDisplay (int32_t index, char* text)
+{
+    VstText::copy (isValidParameter (index) ? processor->getParameterText (index, parameterTextLength).toRawUTF8() : "",
+                   text, parameterTextLength);
+}
+
+void VstPluginAdapter::getParameterName (int32_t index, char* text)
+{
+    VstText::copy (isValidParameter (index) ? processor->getParameterName (index, parameterNameLength).toRawUTF8() : "",
+                   text, parameterNameLength);
+}
+
+bool VstPluginAdapter::canParameterBeAutomated (int32_t index)
+{
+    return isValidParameter (index) && processor->isParameterAutomatable (index);
+}
+
+//==============================================================================
+int32_t VstPluginAdapter::getProgram()
+{
+    return processor->getNumPrograms() > 0 ? processor->getCurrentProgram() : 0;
+}
+
+void VstPluginAdapter::setProgram (int32_t program)
+{
+    if (juce::isPositiveAndBelow (program, processor->getNumPrograms()))
+    {
+        programIndex = program;
+        processor->setCurrentProgram (program);
+    }
+}
+
+void VstPluginAdapter::setProgramName (char* name)
+{
+    if (name != nullptr && processor->getNumPrograms() > 0)
+        processor->changeProgramName (processor->getCurrentProgram(), readHostText (name, programNameLength));
+}
+
+void VstPluginAdapter::getProgramName (char* name)
+{
+    VstText::copy (processor->getNumPrograms() > 0 ? processor->getProgramName (processor->getCurrentProgram()).toRawUTF8() : "",
+                   name, programNameLength);
+}
+
+bool VstPluginAdapter::getProgramNameIndexed (int32_t, int32_t index, char* text)
+{
+    if (text == nullptr || ! juce::isPositiveAndBelow (index, processor->getNumPrograms()))
+        return false;
+
+    VstText::copy (processor->getProgramName (index).toRawUTF8(), text, programNameLength);
+    return true;
+}
+
+//==============================================================================
+int32_t VstPluginAdapter::getChunk (void** data, bool isPreset)
+{
+    if (data == nullptr)
+        return 0;
+
+    juce::MemoryBlock state;
+
+    if (isPreset)
+        processor->getCurrentProgramStateInformation (state);
+    else
+        processor->getStateInformation (state);
+
+    // The host reads the chunk after this call returns, so it is kept until
+    // the next chunk call.
+    const std::lock_guard<std::mutex> lock (chunkLock);
+    chunk = std::move (state);
+    *data = chunk.getData();
+    return (int32_t) chunk.getSize();
+}
+
+int32_t VstPluginAdapter::setChunk (void* data, int32_t byteSize, bool isPreset)
+{
+    {
+        const std::lock_guard<std::mutex> lock (chunkLock);
+        chunk.reset();
+    }
+
+    if (data == nullptr || byteSize <= 0)
+        return 0;
+
+    if (isPreset)
+        processor->setCurrentProgramStateInformation (data, byteSize);
+    else
+        processor->setStateInformation (data, byteSize);
+
+    return 0;
+}
+
+//==============================================================================
+bool VstPluginAdapter::getEffectName (char* name)
+{
+    VstText::copy (VstPluginIdentity::effectName, name, effectNameLength);
+    return name != nullptr;
+}
+
+bool VstPluginAdapter::getVendorString (char* text)
+{
+    VstText::copy (VstPluginIdentity::vendorString, text, vendorStringLength);
+    return text != nullptr;
+}
+
+bool VstPluginAdapter::getProductString (char* text)
+{
+    VstText::copy (VstPluginIdentity::productString, text, productStringLength);
+    return text != nullptr;
+}
+
+int32_t VstPluginAdapter::getVendorVersion()    { return VstPluginIdentity::decimalVersion; }
+int32_t VstPluginAdapter::getPlugCategory()     { return VstPluginIdentity::effectCategory; }
+
+int32_t VstPluginAdapter::canDo (char* text)
+{
+    const auto query = readHostText (text, 64);
+
+    if (query == "receiveVstEvents" || query == "receiveVstMidiEvent" || query == "receiveVstMidiEvents"
+         || query == "sendVstEvents" || query == "sendVstMidiEvent" || query == "sendVstMidiEvents")
+        return canDoNo;
+
+    if (query == "receiveVstTimeInfo")
+        return canDoYes;
+
+    return canDoUnknown;
+}
+
+//==============================================================================
+int64_t VstPluginAdapter::getEditorBounds (void* ptr)
+{
+    if (ptr == nullptr)
+        return 0;
+
+   #if JUCE_LINUX || JUCE_BSD
+    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
+   #endif
+
+    if (editorHolder == nullptr)
+    {
+        if (auto* editor = processor->createEditorIfNeeded())
+            editorHolder = std::make_unique<VstEditorHolder> (*processor, *editor,
+                                                              [this] (int width, int height) { resizeHostWindow (width, height); });
+        else
+            return 0;
+    }
+
+    editorRect = editorHolder->getHostBounds();
+    *static_cast<ERect**> (ptr) = &editorRect;
+    return 1;
+}
+
+int64_t VstPluginAdapter::openEditor (void* parentWindow)
+{
+    if (parentWindow == nullptr || ! processor->hasEditor())
+        return 0;
+
+   #if JUCE_LINUX || JUCE_BSD
+    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
+   #endif
+
+    closeEditor();
+
+    auto* editor = processor->createEditorIfNeeded();
+
+    if (editor == nullptr)
+        return 0;
+
+    editorHolder = std::make_unique<VstEditorHolder> (*processor, *editor,
+                                                      [this] (int width, int height) { resizeHostWindow (width, height); });
+    editorHolder->attachToHost (parentWindow);
+    return 1;
+}
+
+void VstPluginAdapter::closeEditor()
+{
+    if (editorHolder == nullptr)
+        return;
+
+   #if JUCE_LINUX || JUCE_BSD
+    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
+   #endif
+
+    editorHolder.reset();
+}
+
+void VstPluginAdapter::idleEditor()
+{
+   #if JUCE_LINUX || JUCE_BSD
+    if (editorHolder != nullptr)
+    {
+        const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
+        hostDrivenEventLoop->processPendingEvents();
+    }
+   #endif
+}
+
+void VstPluginAdapter::resizeHostWindow (int width, int height)
+{
+    sizeWindow (width, height);
+}
+
+//==============================================================================
+void VstPluginAdapter::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float newValue)
+{
+    setParameterAutomated (index, newValue);
+}
+
+void VstPluginAdapter::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index)
+{
+    beginEdit (index);
+}
+
+void VstPluginAdapter::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index)
+{
+    endEdit (index);
+}
+
+void VstPluginAdapter::audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails& details)
+{
+    // May come from any thread: the host hears of it from the message thread.
+    if (details.latencyChanged)
+        latencyUpdatePending = true;
+
+    if (details.parameterInfoChanged || details.programChanged)
+        displayUpdatePending = true;
+
+    triggerAsyncUpdate();
+}
+
+void VstPluginAdapter::handleAsyncUpdate()
+{
+    if (latencyUpdatePending.exchange (false))
+    {
+        setInitialDelay (processor->getLatencySamples());
+        ioChanged();
+    }
+
+    if (displayUpdatePending.exchange (false))
+        updateDisplay();
+}
