@@ -40,5 +40,11 @@ if(TARGET juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
     target_link_libraries(lumiver_juce PRIVATE juce::pkgconfig_JUCE_IMG_LINUX_DEPS)
 endif()
 
-# JUCE's own sources are not ours to hold to our warning flags.
-target_compile_options(lumiver_juce PRIVATE -w)
+# JUCE's own sources are not ours to hold to our warning flags. Its
+# translation units are large: with sanitizers and full debug information one
+# takes gigabytes to compile, so debug builds keep only line tables for it and
+# at most three of them compile at once.
+target_compile_options(lumiver_juce PRIVATE -w $<$<CONFIG:Debug,RelWithDebInfo>:-g1>)
+
+set_property(GLOBAL APPEND PROPERTY JOB_POOLS juce_compile=3)
+set_target_properties(lumiver_juce PROPERTIES JOB_POOL_COMPILE juce_compile)

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 /** A 16-byte interface or component identifier of the host's component-object layer.
-    The integers are kept in the machine's byte order, which on every supported platform
-    is little-endian, as the host expects.
+    The integers are kept in the machine's byte order, which must be little-endian, as the
+    host expects.
 */
 struct _acfUID
 {
@@ -16,6 +16,10 @@ struct _acfUID
     uint16_t Data3;
     uint8_t Data4[8];
 };
+
+#if defined (__BYTE_ORDER__)
+static_assert (__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "identifiers are laid out for a little-endian machine");
+#endif
 
 static_assert (sizeof (_acfUID) == 16, "an identifier is exactly 16 bytes");
 static_assert (offsetof (_acfUID, Data1) == 0, "identifier layout");

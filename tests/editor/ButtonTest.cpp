@@ -26,25 +26,6 @@ namespace
         }
     };
 
-    /** Presses and releases the main mouse button over a component. */
-    struct Mouse
-    {
-        explicit Mouse (juce::Component& c) : target (c) {}
-
-        juce::MouseEvent event (int clicks) const
-        {
-            const juce::Point<float> centre (target.getWidth() / 2.0f, target.getHeight() / 2.0f);
-            return { juce::Desktop::getInstance().getMainMouseSource(), centre,
-                     juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier), 1.0f, 0.0f, 0.0f, 0.0f, 0.0f,
-                     &target, &target, juce::Time::getCurrentTime(), centre, juce::Time::getCurrentTime(), clicks, false };
-        }
-
-        void press()      { target.mouseDown (event (1)); }
-        void release()    { target.mouseUp (event (1)); }
-
-        juce::Component& target;
-    };
-
     struct ClickCounter : juce::Button::Listener
     {
         void buttonClicked (juce::Button*) override  { ++clicks; }

@@ -53,6 +53,32 @@ namespace FilmStripTest
         return frameAt (render (c), c.getWidth() / 2, c.getHeight() / 2, frames);
     }
 
+    /** Sends main-button presses, drags and releases to a component, as the framework would. */
+    struct Mouse
+    {
+        explicit Mouse (juce::Component& c) : target (c) {}
+
+        void press()                                 { pressAt (centre()); }
+        void release()                               { releaseAt (centre()); }
+        void pressAt (juce::Point<float> position)   { downPosition = position; target.mouseDown (event (position)); }
+        void dragTo (juce::Point<float> position)    { target.mouseDrag (event (position)); }
+        void releaseAt (juce::Point<float> position) { target.mouseUp (event (position)); }
+
+    private:
+        juce::Point<float> centre() const  { return { target.getWidth() / 2.0f, target.getHeight() / 2.0f }; }
+
+        juce::MouseEvent event (juce::Point<float> position) const
+        {
+            const auto now = juce::Time::getCurrentTime();
+            return { juce::Desktop::getInstance().getMainMouseSource(), position,
+                     juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier), 1.0f, 0.0f, 0.0f, 0.0f, 0.0f,
+                     &target, &target, now, downPosition, now, 1, false };
+        }
+
+        juce::Component& target;
+        juce::Point<float> downPosition;
+    };
+
     inline bool isBlank (const juce::Image& image)
     {
         for (int y = 0; y < image.getHeight(); ++y)

@@ -39,6 +39,7 @@ TEST (VardunKnob, IsAContinuousRotaryWithoutTextBox)
     VardunKnob knob ("depthKnob_");
     EXPECT_EQ (juce::Slider::RotaryVerticalDrag, knob.getSliderStyle());
     EXPECT_EQ (juce::Slider::NoTextBox, knob.getTextBoxPosition());
+    EXPECT_FALSE (knob.isTextBoxEditable());
     EXPECT_EQ (0.0, knob.getMinimum());
     EXPECT_EQ (1.0, knob.getMaximum());
     EXPECT_EQ (0.0, knob.getInterval());

@@ -122,3 +122,28 @@ TEST (VardunVerticalSwitch2, DrawsNothingWithoutAnImage)
     typeSwitch.setBounds (0, 0, 48, 80);
     EXPECT_TRUE (isBlank (render (typeSwitch)));
 }
+
+TEST_F (TypeSwitch, ClickingAndDraggingWithTheMouseFollowTheMapping)
+{
+    typeSwitch.setVisible (true);
+    Mouse mouse (typeSwitch);
+    const float x = 24.0f;
+
+    typeSwitch.setValue (1.0, juce::dontSendNotification);
+    mouse.pressAt ({ x, 3.0f });
+    EXPECT_EQ (0.0, typeSwitch.getValue()) << "a click at the top selects the minimum";
+
+    mouse.dragTo ({ x, 27.0f });
+    EXPECT_EQ (0.5, typeSwitch.getValue());
+    mouse.dragTo ({ x, 44.0f });
+    EXPECT_EQ (1.0, typeSwitch.getValue());
+    mouse.dragTo ({ x, 78.0f });
+    EXPECT_EQ (1.0, typeSwitch.getValue()) << "below the controllable height the value stays at the maximum";
+    mouse.dragTo ({ x, 1.0f });
+    EXPECT_EQ (0.0, typeSwitch.getValue());
+    mouse.releaseAt ({ x, 1.0f });
+
+    mouse.pressAt ({ x, 60.0f });
+    EXPECT_EQ (1.0, typeSwitch.getValue());
+    mouse.releaseAt ({ x, 60.0f });
+}
