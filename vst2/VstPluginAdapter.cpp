@@ -3,7 +3,6 @@
 #include "VstPluginAdapter.h"
 #include "VstOpcodes.h"
 #include "VstPluginIdentity.h"
-#include "VstText.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
@@ -42,6 +41,17 @@ namespace
             return {};
 
         return juce::String::fromUTF8 (text, (int) strnlen (text, (size_t) maxLen));
+    }
+
+    /** Writes a text into a host's buffer: at most maxLen bytes of whole UTF-8
+        characters and a terminating zero, and nothing after that zero. The
+        host does not tell its buffer's size, so a short text touches only the
+        bytes it needs, however long the limit.
+    */
+    void writeHostText (const juce::String& text, char* destination, int32_t maxLen)
+    {
+        if (destination != nullptr)
+            text.copyToUTF8 (destination, (size_t) maxLen + 1);
     }
 
     bool isPositiveNumber (float value) noexcept
@@ -263,19 +273,19 @@ float VstPluginAdapter::getParameter (int32_t index)
 
 void VstPluginAdapter::getParameterLabel (int32_t index, char* label)
 {
-    VstText::copy (isValidParameter (index) ? processor->getParameterLabel (index).toRawUTF8() : "",
+    writeHostText (isValidParameter (index) ? processor->getParameterLabel (index) : juce::String(),
                    label, parameterTextLength);
 }
 
 void VstPluginAdapter::getParameterDisplay (int32_t index, char* text)
 {
-    VstText::copy (isValidParameter (index) ? processor->getParameterText (index, parameterTextLength).toRawUTF8() : "",
+    writeHostText (isValidParameter (index) ? processor->getParameterText (index, parameterTextLength) : juce::String(),
                    text, parameterTextLength);
 }
 
 void VstPluginAdapter::getParameterName (int32_t index, char* text)
 {
-    VstText::copy (isValidParameter (index) ? processor->getParameterName (index, parameterNameLength).toRawUTF8() : "",
+    writeHostText (isValidParameter (index) ? processor->getParameterName (index, parameterNameLength) : juce::String(),
                    text, parameterNameLength);
 }
 
@@ -307,7 +317,7 @@ void VstPluginAdapter::setProgramName (char* name)
 
 void VstPluginAdapter::getProgramName (char* name)
 {
-    VstText::copy (processor->getNumPrograms() > 0 ? processor->getProgramName (processor->getCurrentProgram()).toRawUTF8() : "",
+    writeHostText (processor->getNumPrograms() > 0 ? processor->getProgramName (processor->getCurrentProgram()) : juce::String(),
                    name, programNameLength);
 }
 
@@ -316,7 +326,7 @@ bool VstPluginAdapter::getProgramNameIndexed (int32_t, int32_t index, char* text
     if (text == nullptr || ! juce::isPositiveAndBelow (index, processor->getNumPrograms()))
         return false;
 
-    VstText::copy (processor->getProgramName (index).toRawUTF8(), text, programNameLength);
+    writeHostText (processor->getProgramName (index), text, programNameLength);
     return true;
 }
 
@@ -343,9 +353,13 @@ int32_t VstPluginAdapter::getChunk (void** data, bool isPreset)
 
 int32_t VstPluginAdapter::setChunk (void* data, int32_t byteSize, bool isPreset)
 {
+    // The last chunk handed out is no longer needed, but a host may pass that
+    // very chunk back, so it is freed only after it has been read.
+    juce::MemoryBlock previousChunk;
+
     {
         const std::lock_guard<std::mutex> lock (chunkLock);
-        chunk.reset();
+        previousChunk.swapWith (chunk);
     }
 
     if (data == nullptr || byteSize <= 0)
@@ -362,19 +376,19 @@ int32_t VstPluginAdapter::setChunk (void* data, int32_t byteSize, bool isPreset)
 //==============================================================================
 bool VstPluginAdapter::getEffectName (char* name)
 {
-    VstText::copy (VstPluginIdentity::effectName, name, effectNameLength);
+    writeHostText (VstPluginIdentity::effectName, name, effectNameLength);
     return name != nullptr;
 }
 
 bool VstPluginAdapter::getVendorString (char* text)
 {
-    VstText::copy (VstPluginIdentity::vendorString, text, vendorStringLength);
+    writeHostText (VstPluginIdentity::vendorString, text, vendorStringLength);
     return text != nullptr;
 }
 
 bool VstPluginAdapter::getProductString (char* text)
 {
-    VstText::copy (VstPluginIdentity::productString, text, productStringLength);
+    writeHostText (VstPluginIdentity::productString, text, productStringLength);
     return text != nullptr;
 }
 

@@ -127,6 +127,37 @@ TEST (VstPluginAdapter, ParametersPassThroughAndRejectBadIndices)
         adapter.dispatch (opcode, 0, 0, nullptr);
 }
 
+TEST (VstPluginAdapter, TextsTouchOnlyTheBytesTheyNeed)
+{
+    // Hosts do not say how large their text buffers are, and some give only
+    // the interface's original few bytes: a short text must not write beyond
+    // its own terminating zero.
+    StandInHost host;
+    HostedAdapter adapter;
+
+    for (int32_t opcode : { EffectOpcode::getParameterName, EffectOpcode::getParameterLabel,
+                            EffectOpcode::getParameterDisplay, EffectOpcode::getProgramName,
+                            EffectOpcode::getProgramNameIndexed, EffectOpcode::getEffectName,
+                            EffectOpcode::getVendorString, EffectOpcode::getProductString })
+    {
+        char buffer[128];
+        std::memset (buffer, 'x', sizeof (buffer));
+        adapter.dispatch (opcode, 0, 0, buffer);
+
+        const auto length = strnlen (buffer, sizeof (buffer));
+        ASSERT_LT (length, sizeof (buffer)) << "opcode " << opcode;
+        EXPECT_GT (length, 0u) << "opcode " << opcode;
+
+        for (auto i = length + 1; i < sizeof (buffer); ++i)
+            ASSERT_EQ (buffer[i], 'x') << "opcode " << opcode << " wrote byte " << i;
+    }
+
+    // A long name is cut at a whole character, never inside one.
+    adapter.processor->programNames[0] = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 30);
+    EXPECT_EQ (adapter.text (EffectOpcode::getProgramName),
+               juce::String::repeatedString (juce::CharPointer_UTF8 ("\xc3\xa9"), 12).toStdString());
+}
+
 TEST (VstPluginAdapter, ProcessorNotificationsReachTheHost)
 {
     StandInHost host;
@@ -204,6 +235,21 @@ TEST (VstPluginAdapter, ChunksCarryTheStateIntoAnotherInstance)
     second.dispatch (EffectOpcode::setChunk, 0, (int64_t) saved.size(), saved.data());
     EXPECT_EQ (second.processor->values[1], 0.625f);
     EXPECT_EQ (second.processor->currentProgram, 1);
+}
+
+TEST (VstPluginAdapter, TheHostMayHandBackTheChunkItWasGiven)
+{
+    StandInHost host;
+    HostedAdapter adapter;
+    adapter.effect->setParameterEntry (adapter.effect, 1, 0.625f);
+
+    void* data = nullptr;
+    const auto size = adapter.dispatch (EffectOpcode::getChunk, 0, 0, &data);
+    ASSERT_GT (size, 0);
+
+    adapter.effect->setParameterEntry (adapter.effect, 1, 0.125f);
+    adapter.dispatch (EffectOpcode::setChunk, 0, size, data);
+    EXPECT_EQ (adapter.processor->values[1], 0.625f);
 }
 
 TEST (VstPluginAdapter, BadChunksChangeNothing)
