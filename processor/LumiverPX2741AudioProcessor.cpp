@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -41,6 +42,20 @@ namespace
     void copySamples (const float* source, float* destination, int numSamples) noexcept
     {
         std::copy (source, source + numSamples, destination);
+    }
+
+    /** The sample-rate class of the host's rate, decided on the rate itself:
+        the rate is rounded down to a float, so that a rate just below a
+        threshold is not rounded up onto it.
+    */
+    int16_t getFadeLength (double sampleRate) noexcept
+    {
+        auto rate = (float) sampleRate;
+
+        if ((double) rate > sampleRate)
+            rate = std::nextafter (rate, -std::numeric_limits<float>::infinity());
+
+        return (int16_t) getSampleRateClass (rate);
     }
 }
 
@@ -279,7 +294,7 @@ ModuleModel* LumiverPX2741AudioProcessor::getModule (int waveType) noexcept
 //==============================================================================
 void LumiverPX2741AudioProcessor::prepareToPlay (double sampleRate, int estimatedBlockSize)
 {
-    fadeLength = (int16_t) getSampleRateClass ((float) sampleRate);
+    fadeLength = getFadeLength (sampleRate);
     onFadeCounter = fadeLength;
 
     bufferLength = std::max (estimatedBlockSize, minimumBufferLength);
@@ -406,6 +421,11 @@ void LumiverPX2741AudioProcessor::processSection (juce::AudioBuffer<float>& buff
                                                                         : nullptr;
     const bool stereoOut = numOut >= 2 && right != nullptr;
 
+    // A due change of wave type is taken first, as if the message thread had
+    // prepared the incoming module between blocks: before this block's tempo
+    // and values reach it. While the effect is off, the raised crossfade waits.
+    takeTypeChangeRequest();
+
     // A mono input leaves as a stereo pair, whatever the host left in channel 1.
     if (numIn <= 1 && stereoOut)
         copySamples (left, right, numSamples);
@@ -437,7 +457,6 @@ void LumiverPX2741AudioProcessor::processSection (juce::AudioBuffer<float>& buff
                 module->setBpm (currentBpm);
     }
 
-    takeTypeChangeRequest();
     const bool fadeWasActive = typeFadeActive;
     const int fadeTarget = targetType;
 
@@ -794,13 +813,12 @@ void LumiverPX2741AudioProcessor::readChannel (juce::XmlElement& channel, int pr
 
 void LumiverPX2741AudioProcessor::readPresetElement (juce::XmlElement* firstValue)
 {
-    for (auto* element = firstValue; element != nullptr; element = element->getNextElement())
-    {
-        const int index = ParameterTable::findIndex (element->getAttributeValue (0));
+    int index = 0;
+    float value = 0.0f;
 
-        if (index >= 0)
-            setParameterNotifyingHost (index, ParameterTable::fromValueText (index, element->getAllSubText()));
-    }
+    for (auto* element = firstValue; element != nullptr; element = element->getNextElement())
+        if (readValueElement (*element, index, value))
+            setParameterNotifyingHost (index, value);
 }
 
 void LumiverPX2741AudioProcessor::storePresetElement (juce::XmlElement* firstValue, int program, int slot)
@@ -808,19 +826,25 @@ void LumiverPX2741AudioProcessor::storePresetElement (juce::XmlElement* firstVal
     if (! isValidProgram (program) || ! isValidSlot (slot))
         return;
 
+    int index = 0;
+    float value = 0.0f;
+
     for (auto* element = firstValue; element != nullptr; element = element->getNextElement())
-    {
-        const int index = ParameterTable::findIndex (element->getAttributeValue (0));
-
-        if (index < 0)
-            continue;
-
-        // A text such as "nan" or "1e999" is no value; the slot keeps its own.
-        const float value = ParameterTable::fromValueText (index, element->getAllSubText());
-
-        if (std::isfinite (value))
+        if (readValueElement (*element, index, value))
             programs[program].slotParams[slot][index].store (value);
-    }
+}
+
+bool LumiverPX2741AudioProcessor::readValueElement (const juce::XmlElement& element, int& index, float& value)
+{
+    index = ParameterTable::findIndex (element.getAttributeValue (0));
+
+    if (index < 0)
+        return false;
+
+    // A text such as "nan" or "1e999" is no value: the parameter keeps its own,
+    // and the host is never told of it.
+    value = ParameterTable::fromValueText (index, element.getAllSubText());
+    return std::isfinite (value);
 }
 
 bool LumiverPX2741AudioProcessor::comparePreset (std::unique_ptr<juce::XmlElement> xml)

@@ -186,6 +186,8 @@ private:
     juce::XmlElement* createChannel (int program, int slot);
     /** One Channel of a state document into one slot: its preset path and values. */
     void readChannel (juce::XmlElement& channel, int program, int slot);
+    /** The parameter and value of one Value element; false for an unknown key or a non-finite value. */
+    static bool readValueElement (const juce::XmlElement& element, int& index, float& value);
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace ProcessorTest;
 
 namespace
@@ -37,6 +39,16 @@ namespace
             processor.processBlock (buffer, midi);
         }
 
+        /** Processes the next stereo tone block and expects the reference module's output. */
+        void expectSoundOf (ModuleModel& reference, int numSamples)
+        {
+            auto buffer = nextTone (2, numSamples);
+            auto expected = copyOf (buffer);
+            process (buffer);
+            processStereo (reference, expected);
+            expectBuffersEqual (buffer, expected);
+        }
+
         LumiverPX2741AudioProcessor processor;
         int position = 0;
     };
@@ -46,7 +58,11 @@ TEST (AudioPath, SampleRateClassAndBufferLength)
 {
     const std::pair<double, int> classes[] = { { 34049.0, 1024 }, { 34050.0, 2048 }, { 67999.0, 2048 },
                                                { 68000.0, 4096 }, { 135999.0, 4096 }, { 136000.0, 8192 },
-                                               { 44100.0, 2048 }, { 96000.0, 4096 }, { 192000.0, 8192 } };
+                                               { 44100.0, 2048 }, { 96000.0, 4096 }, { 192000.0, 8192 },
+                                               // Rates that would round up onto a threshold as floats.
+                                               { std::nextafter (34050.0, 0.0), 1024 },
+                                               { std::nextafter (68000.0, 0.0), 2048 },
+                                               { std::nextafter (136000.0, 0.0), 4096 } };
 
     for (const auto& [rate, length] : classes)
     {
@@ -206,11 +222,7 @@ TEST (AudioPath, TypeChangeCrossfadesOverOneClassToTheNewModule)
     DizadiSineWave sine;
     prepareLikeProcessor (sine, sampleRate, fixture.processor);
 
-    auto first = fixture.nextTone (2, 1024);
-    auto firstExpected = copyOf (first);
-    fixture.process (first);
-    processStereo (sine, firstExpected);
-    expectBuffersEqual (first, firstExpected);
+    fixture.expectSoundOf (sine, 1024);
 
     fixture.processor.setParameter (1, 0.5f);
     ASSERT_TRUE (waitForTypeRequest (fixture.processor));
@@ -247,11 +259,7 @@ TEST (AudioPath, TypeChangeCrossfadesOverOneClassToTheNewModule)
     EXPECT_FALSE (fixture.processor.typeFadeActive);
     EXPECT_EQ (fixture.processor.currentType, 1);
 
-    auto after = fixture.nextTone (2, 512);
-    auto afterExpected = copyOf (after);
-    fixture.process (after);
-    processStereo (square, afterExpected);
-    expectBuffersEqual (after, afterExpected);
+    fixture.expectSoundOf (square, 512);
 }
 
 TEST (AudioPath, ReturningToTheHeardTypeMidFadeKeepsItWithoutRestart)
@@ -405,6 +413,64 @@ TEST (AudioPath, TempoFromThePlayHeadReachesAllModulesWhenItChanges)
         EXPECT_EQ (module->getBpm(), 135.0f);
 
     EXPECT_NEAR (fixture.processor.sineWave.oscillator.increment / increment90, 1.5, 1e-5);
+    fixture.processor.setPlayHead (nullptr);
+}
+
+TEST (AudioPath, IncomingModuleIsPreparedBeforeTheBlocksTempoReachesIt)
+{
+    // The incoming module is prepared as if between blocks: a tempo that
+    // changes in the block where the crossfade starts reaches it only after
+    // its preparation, as it reaches the other modules.
+    PreparedProcessor fixture (2, 2);
+    FixedTempoPlayHead playHead (120.0);
+    fixture.processor.setPlayHead (&playHead);
+    fixture.processor.setParameter (8, 1.0f);
+    fixture.processor.setParameter (1, 1.0f);
+    fixture.processor.prepareToPlay (sampleRate, 512);
+
+    DizadiSineWave sine;
+    DizadiTriangleWave triangle;
+    prepareLikeProcessor (triangle, sampleRate, fixture.processor);
+
+    fixture.expectSoundOf (triangle, 512);
+
+    fixture.processor.setParameter (1, 0.0f);
+    ASSERT_TRUE (waitForTypeRequest (fixture.processor));
+    prepareLikeProcessor (sine, sampleRate, fixture.processor);
+
+    auto toSine = fixture.nextTone (2, 3000);
+    auto triangleOut = copyOf (toSine);
+    auto sineIn = copyOf (toSine);
+    fixture.process (toSine);
+    processStereo (triangle, triangleOut);
+    processStereo (sine, sineIn);
+
+    playHead.bpm = 90.0;
+
+    for (auto* module : { (ModuleModel*) &sine, (ModuleModel*) &triangle })
+        module->setBpm (90.0f);
+
+    fixture.expectSoundOf (sine, 512);
+
+    fixture.processor.setParameter (1, 1.0f);
+    ASSERT_TRUE (waitForTypeRequest (fixture.processor));
+    triangle.reset();
+    triangle.forceCalcParams();
+
+    playHead.bpm = 120.0;
+    auto buffer = fixture.nextTone (2, 4096);
+    auto incoming = copyOf (buffer);
+    fixture.process (buffer);
+
+    for (auto* module : { (ModuleModel*) &sine, (ModuleModel*) &triangle })
+        module->setBpm (120.0f);
+
+    processStereo (triangle, incoming);
+
+    for (int channel = 0; channel < 2; ++channel)
+        for (int i = classLength; i < 4096; ++i)
+            ASSERT_EQ (buffer.getSample (channel, i), incoming.getSample (channel, i)) << i;
+
     fixture.processor.setPlayHead (nullptr);
 }
 

@@ -153,6 +153,8 @@ TEST (PresetDocument, ResultCodes)
 TEST (PresetDocument, NonNumericAndNonFiniteTexts)
 {
     LumiverPX2741AudioProcessor processor;
+    ParameterRecorder recorder;
+    processor.addListener (&recorder);
 
     EXPECT_EQ (processor.readPreset (parse (presetFile (value ("depth", "abc") + value ("rate", "nan")
                                                         + value ("level", "1e999"))), true),
@@ -161,6 +163,11 @@ TEST (PresetDocument, NonNumericAndNonFiniteTexts)
     EXPECT_EQ (processor.getParameter (5), 0.0f);
     EXPECT_EQ (processor.getParameter (2), 0.5f);
     EXPECT_EQ (processor.getParameter (6), 0.5f);
+
+    // Only the number reaches the host; the non-finite texts are not announced.
+    ASSERT_EQ (recorder.changes.size(), 1u);
+    EXPECT_EQ (recorder.changes[0], std::make_pair (5, 0.0f));
+    processor.removeListener (&recorder);
 }
 
 TEST (PresetDocument, FullStateRestoresProgramSlotAndPaths)
