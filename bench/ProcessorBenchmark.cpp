@@ -4,6 +4,7 @@
 // gives each processor's overhead over its module.
 
 #include "LumiverPX2741AudioProcessor.h"
+#include "PerSampleReporter.h"
 
 #include <benchmark/benchmark.h>
 #include <juce_events/juce_events.h>
@@ -112,22 +113,9 @@ namespace
     }
 
     /** Prints each processor's cost against its module's. */
-    class OverheadReporter : public benchmark::ConsoleReporter
+    class OverheadReporter : public PerSampleReporter
     {
     public:
-        void ReportRuns (const std::vector<Run>& runs) override
-        {
-            ConsoleReporter::ReportRuns (runs);
-
-            for (const auto& run : runs)
-            {
-                const bool isMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-
-                if ((run.run_type == Run::RT_Iteration && run.iterations > 0) || isMedian)
-                    nanosecondsPerSample[run.run_name.str()] = run.GetAdjustedCPUTime() / blockLength;
-            }
-        }
-
         void printOverheads() const
         {
             std::printf ("\n%-12s %12s %14s %10s %16s %10s\n", "type", "module ns", "processor ns", "overhead",
@@ -148,13 +136,7 @@ namespace
         }
 
     private:
-        double find (const std::string& name) const
-        {
-            const auto found = nanosecondsPerSample.find (name);
-            return found != nanosecondsPerSample.end() ? found->second : 0.0;
-        }
-
-        std::map<std::string, double> nanosecondsPerSample;
+        double getBlockLength (const std::string&) const override { return blockLength; }
     };
 }
 

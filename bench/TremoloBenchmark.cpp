@@ -5,6 +5,7 @@
 #include "DizadiSineWave.h"
 #include "DizadiSquareWave.h"
 #include "DizadiTriangleWave.h"
+#include "PerSampleReporter.h"
 
 #include <benchmark/benchmark.h>
 #include <juce_events/juce_events.h>
@@ -138,24 +139,10 @@ namespace
         runBlocks (state, floorLoop, stereo);
     }
 
-    /** Keeps every run's time per sample, to print the ratios to the floor. */
-    class RatioReporter : public benchmark::ConsoleReporter
+    /** Prints each module's time per sample against the floor's. */
+    class RatioReporter : public PerSampleReporter
     {
     public:
-        void ReportRuns (const std::vector<Run>& runs) override
-        {
-            ConsoleReporter::ReportRuns (runs);
-
-            // With repetitions the median replaces the single runs.
-            for (const auto& run : runs)
-            {
-                const bool isMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-
-                if ((run.run_type == Run::RT_Iteration && run.iterations > 0) || isMedian)
-                    nanosecondsPerSample[run.run_name.str()] = run.GetAdjustedCPUTime() / blockLengthOf (run.run_name.str());
-            }
-        }
-
         void printRatios() const
         {
             std::printf ("\n%-34s %12s %12s %8s\n", "module", "ns/sample", "floor ns", "ratio");
@@ -176,12 +163,10 @@ namespace
 
     private:
         /** The block length is the last part of a name such as "Sine/stereo/512". */
-        static double blockLengthOf (const std::string& name)
+        double getBlockLength (const std::string& name) const override
         {
             return std::stod (name.substr (name.rfind ('/') + 1));
         }
-
-        std::map<std::string, double> nanosecondsPerSample;
     };
 
     template <typename Function>
