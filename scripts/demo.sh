@@ -11,7 +11,7 @@ install_dependencies
 build=build/demo
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLUMIVER_BUILD_TESTS=OFF -DLUMIVER_BUILD_BENCHMARKS=OFF \
-    -DLUMIVER_VST3_INSTALL_DIR="$HOME/.vst3"
+    -DLUMIVER_VST3_INSTALL_DIR="$HOME/.vst3" -DLUMIVER_VST2_INSTALL_DIR="$HOME/.vst"
 cmake --build "$build"
 cmake --install "$build"
 
@@ -26,4 +26,5 @@ demo="$PWD/tremolo-demo.wav"
 "$render" "$signal" "$plugin" "$demo" 5=0.8 7=1 > /dev/null
 
 echo "Installed $plugin"
+echo "Installed $HOME/.vst/LumiverPX2741.so"
 echo "Wrote the demo to $demo"
