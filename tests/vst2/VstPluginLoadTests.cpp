@@ -355,9 +355,20 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    // The host's window, made as a host would make it.
-    auto* display = XOpenDisplay (nullptr);
-    ASSERT_NE (display, nullptr);
+    // The host's window, made as a host would make it. A virtual display busy
+    // with other test processes may refuse a connection for a moment.
+    Display* display = nullptr;
+
+    for (int attempt = 0; attempt < 50 && display == nullptr; ++attempt)
+    {
+        display = XOpenDisplay (nullptr);
+
+        if (display == nullptr)
+            juce::Thread::sleep (100);
+    }
+
+    ASSERT_NE (display, nullptr) << "cannot connect to X display "
+                                 << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
 
     // A desktop's window manager defines these; the bare virtual display has
     // none, and the framework's windows take them for granted.
