@@ -175,7 +175,7 @@ const juce::String LumiverPX2741AudioProcessor::getProgramName (int index)
     if (! isValidProgram (index))
         return {};
 
-    const auto& path = programs[index].presetPath[getActiveSlot (index)];
+    const auto path = getPresetPath (index, getActiveSlot (index));
     return presetRootFolder().getChildFile (path).getFileNameWithoutExtension();
 }
 
@@ -187,18 +187,18 @@ void LumiverPX2741AudioProcessor::initDefaultPreset()
 {
     currentProgram.store (0);
 
-    for (auto& program : programs)
+    for (int program = 0; program < numPrograms; ++program)
     {
-        program.activeChannel.store (0);
+        programs[program].activeChannel.store (0);
 
         for (int slot = 0; slot < ProgramSlots::numSlots; ++slot)
         {
-            program.presetPath[slot] = initialPresetPath;
+            setPresetPath (program, slot, initialPresetPath);
 
             for (int k = 0; k < numParameters; ++k)
             {
                 const float value = getParameterDefaultValue (k);
-                program.slotParams[slot][k].store (value);
+                programs[program].slotParams[slot][k].store (value);
                 currentParams[k].store (value);
             }
         }
@@ -211,10 +211,46 @@ int LumiverPX2741AudioProcessor::getActiveSlot (int program) const noexcept
     return programs[program].activeChannel.load() == 1 ? 1 : 0;
 }
 
+int LumiverPX2741AudioProcessor::getCurrentProgramIndex() const noexcept
+{
+    return juce::jlimit (0, numPrograms - 1, currentProgram.load());
+}
+
 std::atomic<float>* LumiverPX2741AudioProcessor::getActiveSlotParams() noexcept
 {
-    const int program = juce::jlimit (0, numPrograms - 1, currentProgram.load());
+    const int program = getCurrentProgramIndex();
     return programs[program].slotParams[getActiveSlot (program)];
+}
+
+//==============================================================================
+juce::String LumiverPX2741AudioProcessor::getPresetPath (int program, int slot) const
+{
+    if (! isValidProgram (program) || ! isValidSlot (slot))
+        return {};
+
+    const juce::ScopedLock lock (presetPathLock);
+    return programs[program].presetPath[slot];
+}
+
+void LumiverPX2741AudioProcessor::setPresetPath (int program, int slot, const juce::String& path)
+{
+    if (! isValidProgram (program) || ! isValidSlot (slot))
+        return;
+
+    const juce::ScopedLock lock (presetPathLock);
+    programs[program].presetPath[slot] = path;
+}
+
+juce::String LumiverPX2741AudioProcessor::getActivePresetPath() const
+{
+    const int program = getCurrentProgramIndex();
+    return getPresetPath (program, getActiveSlot (program));
+}
+
+void LumiverPX2741AudioProcessor::setActivePresetPath (const juce::String& path)
+{
+    const int program = getCurrentProgramIndex();
+    setPresetPath (program, getActiveSlot (program), path);
 }
 
 //==============================================================================
@@ -640,7 +676,7 @@ juce::XmlElement* LumiverPX2741AudioProcessor::createChannel (int program, int s
 {
     auto* channel = new juce::XmlElement ("Channel");
     channel->setAttribute ("channel", slot);
-    channel->setAttribute ("presetPath", programs[program].presetPath[slot]);
+    channel->setAttribute ("presetPath", getPresetPath (program, slot));
 
     for (int k = 0; k < numParameters; ++k)
         channel->addChildElement (createValue (k, programs[program].slotParams[slot][k].load()));
@@ -807,7 +843,7 @@ bool LumiverPX2741AudioProcessor::readCurrentProgram (std::unique_ptr<juce::XmlE
 
 void LumiverPX2741AudioProcessor::readChannel (juce::XmlElement& channel, int program, int slot)
 {
-    programs[program].presetPath[slot] = channel.getAttributeValue (1);
+    setPresetPath (program, slot, channel.getAttributeValue (1));
     storePresetElement (channel.getFirstChildElement(), program, slot);
 }
 

@@ -132,6 +132,22 @@ public:
     bool comparePreset (std::unique_ptr<juce::XmlElement> xml);
 
     //==============================================================================
+    /** The preset path of one slot of one program; empty for a bad index.
+        Preset paths are read by host threads (program names, state) and written
+        by the editor, so they are only reached through these accessors.
+    */
+    juce::String getPresetPath (int program, int slot) const;
+
+    /** Stores the preset path of one slot of one program; a bad index is ignored. */
+    void setPresetPath (int program, int slot, const juce::String& path);
+
+    /** The preset path of the current program's active slot. */
+    juce::String getActivePresetPath() const;
+
+    /** Stores the preset path of the current program's active slot. */
+    void setActivePresetPath (const juce::String& path);
+
+    //==============================================================================
     std::unique_ptr<juce::XmlElement> pendingStateXml;
     std::atomic<int> currentProgram { 0 };
     ProgramSlots programs[numPrograms];
@@ -166,6 +182,7 @@ public:
 private:
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;
+    int getCurrentProgramIndex() const noexcept;
     std::atomic<float>* getActiveSlotParams() noexcept;
 
     void scheduleTypeChange() noexcept;
@@ -190,6 +207,9 @@ private:
     static bool readValueElement (const juce::XmlElement& element, int& index, float& value);
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
+
+    /** Guards every ProgramSlots::presetPath; never taken on the audio thread. */
+    juce::CriticalSection presetPathLock;
 
     std::atomic<uint32_t> typeChangeRequests { 0 };
     std::atomic<uint32_t> typeChangeDueMs { 0 };

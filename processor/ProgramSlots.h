@@ -18,7 +18,10 @@ struct ProgramSlots
     /** The active slot: 0 = A, 1 = B. */
     std::atomic<int> activeChannel { 0 };
 
-    /** Per slot, the preset file last loaded or saved into it, relative to presetRootFolder(). */
+    /** Per slot, the preset file last loaded or saved into it, relative to
+        presetRootFolder(). Shared between threads: reach it through the
+        processor's getPresetPath and setPresetPath.
+    */
     juce::String presetPath[numSlots];
 
     /** Per slot, the nine normalised values by parameter index. */

@@ -190,18 +190,28 @@ TEST (ProcessorCore, SetCurrentProgramNotifiesTheActiveSlotInOrder)
     processor.removeListener (&recorder);
 }
 
-TEST (ProcessorCore, ProgramNameFollowsTheActiveSlotsPresetPath)
+TEST (ProcessorCore, ProgramNameAndActivePresetPathFollowTheActiveSlot)
 {
     LumiverPX2741AudioProcessor processor;
-    processor.programs[2].presetPath[0] = "Bank/Slow Pulse.vpxp";
-    processor.programs[2].presetPath[1] = "Other.vpxp";
+    processor.setPresetPath (2, 0, "Bank/Slow Pulse.vpxp");
+    processor.setPresetPath (2, 1, "Other.vpxp");
+    processor.setPresetPath (12, 0, "Ignored.vpxp");
+    processor.setPresetPath (2, 2, "Ignored.vpxp");
 
     EXPECT_EQ (processor.getProgramName (2), "Slow Pulse");
     processor.programs[2].activeChannel = 1;
     EXPECT_EQ (processor.getProgramName (2), "Other");
+    EXPECT_EQ (processor.getPresetPath (2, 2), "");
+    EXPECT_EQ (processor.getPresetPath (-1, 0), "");
+
+    processor.currentProgram = 2;
+    EXPECT_EQ (processor.getActivePresetPath(), "Other.vpxp");
+    processor.setActivePresetPath ("Pads/Mellow.vpxp");
+    EXPECT_EQ (processor.getPresetPath (2, 1), "Pads/Mellow.vpxp");
+    EXPECT_EQ (processor.getPresetPath (2, 0), "Bank/Slow Pulse.vpxp");
 
     processor.changeProgramName (2, "Renamed");
-    EXPECT_EQ (processor.getProgramName (2), "Other");
+    EXPECT_EQ (processor.getProgramName (2), "Mellow");
 }
 
 TEST (ProcessorCore, TypeChangeIsTakenOnceAfterTheLastChangeHasRested)

@@ -10,7 +10,8 @@ using namespace ProcessorTest;
 
 // A host thread hammers setParameter (the wave type included) while another
 // runs processBlock and the message thread runs the type-change timer, reads
-// the state and switches programs. Meant to run under ThreadSanitizer.
+// the state, switches programs and stores preset paths as the editor does.
+// Meant to run under ThreadSanitizer.
 TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
 {
     LumiverPX2741AudioProcessor processor;
@@ -63,6 +64,10 @@ TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
             if (typeBurst)
                 processor.setParameter (1, (float) random.nextInt (3) * 0.5f);
 
+            // Hosts ask for program names, which read the preset paths the
+            // editor writes.
+            processor.getProgramName (random.nextInt (LumiverPX2741AudioProcessor::numPrograms));
+
             std::this_thread::yield();
         }
     });
@@ -88,6 +93,7 @@ TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
             processor.setCurrentProgram (round / 15 % 12);
 
         processor.getParameterText (1);
+        processor.setActivePresetPath ("Bank/Preset " + juce::String (round) + ".vpxp");
         processor.parametersChanged = false;
     }
 
