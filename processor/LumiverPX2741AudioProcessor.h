@@ -180,6 +180,9 @@ public:
     std::atomic<bool> programChanged { false }, parametersChanged { false }, slotChanged { false };
 
 private:
+    static bool isValidProgram (int program) noexcept;
+    static bool isValidSlot (int slot) noexcept;
+
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;
     int getCurrentProgramIndex() const noexcept;
@@ -196,15 +199,6 @@ private:
     void pushValue (int index, float value, float& lastValue, ModuleModel* target);
     void crossfadeTypes (float* left, float* right, int waveType, int numSamples);
     void applyOnOffRamp (float* left, float* right, int numSamples);
-
-    static juce::XmlElement createRoot();
-    static juce::XmlElement* createProperties();
-    static juce::XmlElement* createValue (int index, float value);
-    juce::XmlElement* createChannel (int program, int slot);
-    /** One Channel of a state document into one slot: its preset path and values. */
-    void readChannel (juce::XmlElement& channel, int program, int slot);
-    /** The parameter and value of one Value element; false for an unknown key or a non-finite value. */
-    static bool readValueElement (const juce::XmlElement& element, int& index, float& value);
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
 
