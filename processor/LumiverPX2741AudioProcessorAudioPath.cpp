@@ -24,18 +24,35 @@ namespace
         std::copy (source, source + numSamples, destination);
     }
 
-    /** The sample-rate class of the host's rate, decided on the rate itself:
-        the rate is rounded down to a float, so that a rate just below a
+    /** A rate the modules can run at: a number of at least the minimum that
+        is finite as a float. */
+    bool isUsableSampleRate (double sampleRate) noexcept
+    {
+        return sampleRate >= LumiverPX2741AudioProcessor::minimumSampleRate && std::isfinite ((float) sampleRate);
+    }
+
+    /** The host's rate as the modules take it: the largest float not above it.
+        The thresholds of the sample-rate class are floats, so the class of
+        this value is the class of the exact rate, and a rate just below a
         threshold is not rounded up onto it.
     */
-    int16_t getFadeLength (double sampleRate) noexcept
+    float toModuleRate (double sampleRate) noexcept
     {
         auto rate = (float) sampleRate;
 
         if ((double) rate > sampleRate)
             rate = std::nextafter (rate, -std::numeric_limits<float>::infinity());
 
-        return (int16_t) getSampleRateClass (rate);
+        return rate;
+    }
+
+    /** A value as the modules take it, 0..1. The store keeps what a host or a
+        document gave, but a shape of 3 or a level of 50 would make the modules
+        far louder than the controls allow. A NaN reads as 0.
+    */
+    float toModuleRange (float value) noexcept
+    {
+        return value > 0.0f ? std::min (value, 1.0f) : 0.0f;
     }
 }
 
@@ -116,7 +133,15 @@ ModuleModel* LumiverPX2741AudioProcessor::getModule (int waveType) noexcept
 //==============================================================================
 void LumiverPX2741AudioProcessor::prepareToPlay (double sampleRate, int estimatedBlockSize)
 {
-    fadeLength = getFadeLength (sampleRate);
+    // Every format comes through here: a rate that is no rate is ignored, and
+    // the last usable one (or the default) stays.
+    if (isUsableSampleRate (sampleRate))
+        preparedSampleRate = sampleRate;
+
+    // The processor's crossfades and the modules' ramps take their length
+    // from this one value.
+    const float moduleRate = toModuleRate (preparedSampleRate);
+    fadeLength = (int16_t) getSampleRateClass (moduleRate);
     onFadeCounter = fadeLength;
 
     bufferLength = std::max (estimatedBlockSize, minimumBufferLength);
@@ -127,7 +152,7 @@ void LumiverPX2741AudioProcessor::prepareToPlay (double sampleRate, int estimate
 
     for (auto* module : modules)
     {
-        module->setSampleRate ((float) sampleRate);
+        module->setSampleRate (moduleRate);
         module->setExpectedSampleFrame (bufferLength);
     }
 
@@ -177,7 +202,7 @@ void LumiverPX2741AudioProcessor::forceCalcParams()
 
     for (int k = rateIndex; k <= levelIndex; ++k)
     {
-        const float value = currentParams[k].load();
+        const float value = toModuleRange (currentParams[k].load());
 
         for (auto* module : modules)
             module->setParameter (k, value);
@@ -327,7 +352,7 @@ void LumiverPX2741AudioProcessor::pushParameters (int waveType)
     float* const lastValues[] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
 
     for (int k = rateIndex; k <= levelIndex; ++k)
-        pushValue (k, currentParams[k].load (std::memory_order_relaxed), *lastValues[k - rateIndex], target);
+        pushValue (k, toModuleRange (currentParams[k].load (std::memory_order_relaxed)), *lastValues[k - rateIndex], target);
 }
 
 void LumiverPX2741AudioProcessor::pushSwitch (int moduleIndex, bool value, bool& lastValue, ModuleModel* target)

@@ -70,7 +70,11 @@ TEST (AudioPath, SampleRateClassAndBufferLength)
         processor.prepareToPlay (rate, 512);
         EXPECT_EQ (processor.fadeLength, length) << rate;
         EXPECT_EQ (processor.onFadeCounter, length);
-        EXPECT_EQ (processor.sineWave.sampleRate, (float) rate);
+        EXPECT_FLOAT_EQ (processor.sineWave.sampleRate, (float) rate);
+
+        // The modules' on/off fades and level ramps are of the processor's class.
+        EXPECT_EQ (processor.sineWave.fadeLength, length) << rate;
+        EXPECT_EQ (processor.squareWave.level.rampLength, length) << rate;
         EXPECT_EQ (processor.bufferLength, 16384);
         EXPECT_EQ (processor.triangleWave.expectedSampleFrame, 16384);
     }
