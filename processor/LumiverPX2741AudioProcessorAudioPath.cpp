@@ -103,12 +103,13 @@ void LumiverPX2741AudioProcessor::takeTypeChangeRequest()
 
     if (type == currentType)
     {
-        // Back to the module still heard before its fade-out ended: it keeps
-        // full weight, and it is not restarted while it plays.
-        targetType = currentType;
-        typeFadeActive = false;
-        typeFadeGain = 1.0f;
-        typeFadeStep = 0.0f;
+        // Back to the module still heard before its fade-out ended: the fade
+        // turns round where it stands. The two modules swap roles with the
+        // weights they have, so the mix goes on without a step, and neither
+        // is restarted while it plays.
+        currentType = targetType;
+        targetType = type;
+        typeFadeGain = 1.0f - typeFadeGain;
         return;
     }
 

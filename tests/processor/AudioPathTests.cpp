@@ -266,7 +266,7 @@ TEST (AudioPath, TypeChangeCrossfadesOverOneClassToTheNewModule)
     fixture.expectSoundOf (square, 512);
 }
 
-TEST (AudioPath, ReturningToTheHeardTypeMidFadeKeepsItWithoutRestart)
+TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
 {
     PreparedProcessor fixture (2, 2);
     DizadiSineWave sine;
@@ -284,15 +284,70 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeKeepsItWithoutRestart)
     fixture.processor.setParameter (1, 0.0f);
     ASSERT_TRUE (waitForTypeRequest (fixture.processor));
 
+    // 512 samples into the fade the triangle weighs 1/4: the reversed fade
+    // takes it out over the next 512 samples, and from there the sine module,
+    // never restarted, is heard alone.
     auto buffer = fixture.nextTone (2, 1024);
     auto expected = copyOf (buffer);
     fixture.process (buffer);
     processStereo (sine, expected);
 
-    expectBuffersEqual (buffer, expected);
+    for (int channel = 0; channel < 2; ++channel)
+        for (int i = 511; i < 1024; ++i)
+            ASSERT_EQ (buffer.getSample (channel, i), expected.getSample (channel, i)) << i;
+
+    EXPECT_NE (buffer.getSample (0, 100), expected.getSample (0, 100));
     EXPECT_FALSE (fixture.processor.typeFadeActive);
     EXPECT_EQ (fixture.processor.currentType, 0);
     EXPECT_EQ (fixture.processor.targetType, 0);
+}
+
+TEST (AudioPath, ReturningToTheHeardTypeMidFadeLeavesNoStep)
+{
+    constexpr int blockSize = 256;
+    constexpr int returnBlock = 9;
+
+    // The largest sample-to-sample step from a little before the return to
+    // the end, with the return and without it.
+    float largestSteps[2] = {};
+
+    for (bool returns : { false, true })
+    {
+        PreparedProcessor fixture (2, 2);
+        fixture.processor.setParameter (5, 1.0f);
+        fixture.processor.prepareToPlay (sampleRate, blockSize);
+
+        juce::AudioBuffer<float> output (2, 16 * blockSize);
+
+        for (int block = 0; block < 16; ++block)
+        {
+            if (block == 4)
+                fixture.processor.setParameter (1, 1.0f);
+
+            if (block == returnBlock && returns)
+                fixture.processor.setParameter (1, 0.0f);
+
+            if (block == 4 || (block == returnBlock && returns))
+            {
+                ASSERT_TRUE (waitForTypeRequest (fixture.processor));
+            }
+
+            auto buffer = fixture.nextTone (2, blockSize);
+            fixture.process (buffer);
+
+            for (int channel = 0; channel < 2; ++channel)
+                output.copyFrom (channel, block * blockSize, buffer, channel, 0, blockSize);
+        }
+
+        for (int channel = 0; channel < 2; ++channel)
+            for (int i = returnBlock * blockSize - 64; i < output.getNumSamples(); ++i)
+                largestSteps[returns] = std::max (largestSteps[returns],
+                                                  std::abs (output.getSample (channel, i) - output.getSample (channel, i - 1)));
+
+        EXPECT_EQ (fixture.processor.currentType, returns ? 0 : 2);
+    }
+
+    EXPECT_LE (largestSteps[true], 1.2f * largestSteps[false]);
 }
 
 TEST (AudioPath, TypeOutsideTheTableFadesToTheUnprocessedInput)
