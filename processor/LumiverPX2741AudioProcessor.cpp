@@ -95,7 +95,7 @@ void LumiverPX2741AudioProcessor::setParameter (int index, float newValue)
 
     getActiveSlotParams()[index].store (newValue);
     currentParams[index].store (newValue, std::memory_order_relaxed);
-    parametersChanged.store (true);
+    parametersChanged.store (true, std::memory_order_release);
 
     if (index == tremoloTypeIndex)
         scheduleTypeChange();
@@ -123,9 +123,11 @@ void LumiverPX2741AudioProcessor::setCurrentProgram (int index)
     for (int k = 0; k < numParameters; ++k)
         setParameterNotifyingHost (k, programs[index].slotParams[slot][k].load());
 
-    programChanged.store (true);
-    parametersChanged.store (true);
-    slotChanged.store (true);
+    // The values are stored (each announced as it went); the program and slot
+    // flags come before the last raise of parametersChanged.
+    programChanged.store (true, std::memory_order_release);
+    slotChanged.store (true, std::memory_order_release);
+    parametersChanged.store (true, std::memory_order_release);
 }
 
 const juce::String LumiverPX2741AudioProcessor::getProgramName (int index)

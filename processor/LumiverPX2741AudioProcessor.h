@@ -194,7 +194,18 @@ public:
     std::atomic<int> requestedType { 0 };
     std::atomic<bool> typeChangePending { false };
 
-    /** Raised by the processor (and the editor), polled and cleared by the editor. */
+    /** Raised by the processor (and the editor), polled and cleared by the editor.
+
+        Order: every raiser first stores what changed (values, active slot,
+        current program), then raises programChanged and slotChanged where they
+        apply, and raises parametersChanged last, with release ordering. The
+        editor's poll takes parametersChanged with exchange (false, acquire)
+        before it reads anything, so a poll that takes it sees every store
+        made before it, and a raised programChanged or slotChanged is always
+        followed by a raise of parametersChanged. A change of several values
+        may raise parametersChanged more than once; the last raise comes
+        after everything.
+    */
     std::atomic<bool> programChanged { false }, parametersChanged { false }, slotChanged { false };
 
 private:

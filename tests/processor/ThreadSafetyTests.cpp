@@ -105,3 +105,93 @@ TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
     EXPECT_GT (blocks.load(), 10);
     EXPECT_GE (typeFades.load(), 3);
 }
+
+// The editor's poll as it runs: it takes parametersChanged first and acts on
+// the program and slot flags only in a tick that found it raised. After every
+// program change and state load it ticks until it has seen the change: no
+// flag may be left raised for a tick that never comes, and a tick that sees a
+// program change sees that program's values.
+TEST (ProcessorThreads, EditorPollSeesEveryChangeCompleteAndLeavesNoFlagBehind)
+{
+    LumiverPX2741AudioProcessor processor;
+
+    constexpr int numPrograms = LumiverPX2741AudioProcessor::numPrograms;
+    juce::MemoryBlock programStates[numPrograms];
+
+    // Values of their own in every slot, which the documents keep exactly, and
+    // each program's own document: loading it changes nothing.
+    for (int program = 0; program < numPrograms; ++program)
+    {
+        for (int slot = 0; slot < ProgramSlots::numSlots; ++slot)
+            for (int k : { rateIndex, shapeIndex, depthIndex, levelIndex })
+                processor.programs[program].slotParams[slot][k] = (float) (program * 2 + slot + k) / 32.0f;
+
+        processor.programs[program].activeChannel = program % 2;
+        processor.setCurrentProgram (program);
+        processor.getCurrentProgramStateInformation (programStates[program]);
+    }
+
+    std::atomic<bool> running { true };
+    std::atomic<int> ticks { 0 };
+    std::atomic<int> incompleteTicks { 0 };
+
+    std::thread editorPoll ([&]
+    {
+        while (running.load())
+        {
+            // The editor takes the flag with acquire; the release half here
+            // only lets the waiting loop below learn that the tick has begun.
+            if (processor.parametersChanged.exchange (false, std::memory_order_acq_rel))
+            {
+                const bool programChanged = processor.programChanged.exchange (false, std::memory_order_acquire);
+                processor.slotChanged.exchange (false, std::memory_order_acquire);
+
+                if (programChanged)
+                {
+                    const int program = processor.getCurrentProgram();
+                    const int slot = processor.programs[program].activeChannel.load();
+
+                    for (int k = 0; k < numParameters; ++k)
+                        if (processor.currentParams[k].load() != processor.programs[program].slotParams[slot][k].load())
+                            incompleteTicks.fetch_add (1);
+                }
+            }
+
+            ticks.fetch_add (1);
+        }
+    });
+
+    // Each change is waited for; a lost flag is a narrow race, so it takes
+    // many rounds to show.
+    for (int round = 0; round < 20000; ++round)
+    {
+        if (round % 10 == 0)
+        {
+            const auto& state = programStates[processor.getCurrentProgram()];
+            processor.setCurrentProgramStateInformation (state.getData(), (int) state.getSize());
+        }
+        else
+        {
+            processor.setCurrentProgram (round % numPrograms);
+        }
+
+        // Wait until a tick has taken the last raise and has ended.
+        while (processor.parametersChanged.load())
+            std::this_thread::yield();
+
+        const int seen = ticks.load();
+
+        while (ticks.load() < seen + 1)
+            std::this_thread::yield();
+
+        if (processor.programChanged.load() || processor.slotChanged.load() || processor.parametersChanged.load())
+        {
+            ADD_FAILURE() << "a flag was left raised after round " << round;
+            break;
+        }
+    }
+
+    running = false;
+    editorPoll.join();
+    EXPECT_EQ (incompleteTicks.load(), 0);
+}
