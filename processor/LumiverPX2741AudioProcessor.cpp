@@ -187,15 +187,10 @@ bool LumiverPX2741AudioProcessor::isValidProgram (int program) noexcept
     return (unsigned int) program < (unsigned int) numPrograms;
 }
 
-bool LumiverPX2741AudioProcessor::isValidSlot (int slot) noexcept
-{
-    return (unsigned int) slot < (unsigned int) ProgramSlots::numSlots;
-}
-
 //==============================================================================
 juce::String LumiverPX2741AudioProcessor::getPresetPath (int program, int slot) const
 {
-    if (! isValidProgram (program) || ! isValidSlot (slot))
+    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
         return {};
 
     const juce::ScopedLock lock (presetPathLock);
@@ -204,7 +199,7 @@ juce::String LumiverPX2741AudioProcessor::getPresetPath (int program, int slot) 
 
 void LumiverPX2741AudioProcessor::setPresetPath (int program, int slot, const juce::String& path)
 {
-    if (! isValidProgram (program) || ! isValidSlot (slot))
+    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
         return;
 
     const juce::ScopedLock lock (presetPathLock);

@@ -210,7 +210,6 @@ public:
 
 private:
     static bool isValidProgram (int program) noexcept;
-    static bool isValidSlot (int slot) noexcept;
 
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;

@@ -62,6 +62,34 @@ namespace
         processor.storePresetElement (channel.getFirstChildElement(), program, slot);
     }
 
+    /** One program of a state document into the store: its active slot (the
+        attribute at activeSlotPosition) and its Channels, placed by position.
+        Channels beyond the store are skipped, and so is an active slot other
+        than A or B. Returns the active slot when a Channel for it was read,
+        else -1.
+    */
+    int readProgram (LumiverPX2741AudioProcessor& processor, const juce::XmlElement& element,
+                     int activeSlotPosition, int program)
+    {
+        const int activeSlot = element.getAttributeValue (activeSlotPosition).getIntValue();
+
+        if (ProgramSlots::isValidSlot (activeSlot))
+            processor.programs[program].activeChannel.store (activeSlot);
+
+        int slot = 0;
+
+        for (auto* channel : element.getChildIterator())
+        {
+            if (! ProgramSlots::isValidSlot (slot))
+                break;
+
+            readChannel (processor, *channel, program, slot);
+            ++slot;
+        }
+
+        return activeSlot >= 0 && activeSlot < slot ? activeSlot : -1;
+    }
+
     /** The parameter and value of one Value element; false for an unknown key or a non-finite value. */
     bool readValueElement (const juce::XmlElement& element, int& index, float& value)
     {
@@ -143,34 +171,18 @@ PresetReadResult LumiverPX2741AudioProcessor::readPreset (std::unique_ptr<juce::
                 const int activePreset = element->getAttributeValue (3).getIntValue();
                 int program = 0;
 
-                // Presets and Channels are placed by position; any beyond the
-                // store are skipped, and so is an active slot other than A or B.
+                // Presets are placed by position; any beyond the store are skipped.
                 for (auto* preset : element->getChildIterator())
                 {
                     if (! isValidProgram (program))
                         break;
 
-                    const int activeChannel = preset->getAttributeValue (1).getIntValue();
+                    const int activeSlot = readProgram (*this, *preset, 1, program);
 
-                    if (isValidSlot (activeChannel))
-                        programs[program].activeChannel.store (activeChannel);
-
-                    int slot = 0;
-
-                    for (auto* channel : preset->getChildIterator())
+                    if (program == activePreset && activeSlot >= 0)
                     {
-                        if (! isValidSlot (slot))
-                            break;
-
-                        readChannel (*this, *channel, program, slot);
-
-                        if (program == activePreset && slot == activeChannel)
-                        {
-                            selectedProgram = program;
-                            selectedSlot = slot;
-                        }
-
-                        ++slot;
+                        selectedProgram = program;
+                        selectedSlot = activeSlot;
                     }
 
                     ++program;
@@ -211,23 +223,7 @@ bool LumiverPX2741AudioProcessor::readCurrentProgram (std::unique_ptr<juce::XmlE
     for (auto* element : xml->getChildIterator())
     {
         if (element->hasTagName (propertiesTag))
-        {
-            const int activeChannel = element->getAttributeValue (3).getIntValue();
-
-            if (isValidSlot (activeChannel))
-                programs[program].activeChannel.store (activeChannel);
-
-            int slot = 0;
-
-            for (auto* channel : element->getChildIterator())
-            {
-                if (! isValidSlot (slot))
-                    break;
-
-                readChannel (*this, *channel, program, slot);
-                ++slot;
-            }
-        }
+            readProgram (*this, *element, 3, program);
 
         setCurrentProgram (program);
     }
@@ -247,7 +243,7 @@ void LumiverPX2741AudioProcessor::readPresetElement (juce::XmlElement* firstValu
 
 void LumiverPX2741AudioProcessor::storePresetElement (juce::XmlElement* firstValue, int program, int slot)
 {
-    if (! isValidProgram (program) || ! isValidSlot (slot))
+    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
         return;
 
     int index = 0;
