@@ -2,24 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 // The documents' vocabulary is the contract with every preset and session
 // users have saved: these files hold what the writers produce at known
 // settings, byte for byte, and are read back into those settings.
 
 namespace
 {
+    const juce::String escapedPath ("Bass/Slow & \"Deep\" <1>.vpxp");
+    const juce::String accentedPath (juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
+
     juce::File dataFile (const char* name)
     {
         return juce::File (LUMIVER_PROCESSOR_TEST_DATA).getChildFile (name);
     }
 
-    /** Program 5 current with slot B active; values of every kind, paths that need escaping. */
+    /** The XML text of a host state block, without the framework's header and final zero. */
+    juce::MemoryBlock textOf (const juce::MemoryBlock& block)
+    {
+        return { static_cast<const char*> (block.getData()) + 8, block.getSize() - 9 };
+    }
+
+    /** Program 5 current with slot B active, values of every kind; paths that need escaping. */
     void applyKnownSettings (LumiverPX2741AudioProcessor& processor)
     {
-        processor.setPresetPath (2, 0, "Bass/Slow & \"Deep\" <1>.vpxp");
-        processor.setPresetPath (5, 1, juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
+        processor.setPresetPath (2, 0, escapedPath);
+        processor.setPresetPath (5, 1, accentedPath);
         processor.programs[2].activeChannel = 1;
         processor.programs[5].activeChannel = 1;
         processor.programs[5].slotParams[0][onBypassIndex] = 0.0f;
@@ -31,101 +38,52 @@ namespace
         for (int k = 0; k < numParameters; ++k)
             processor.setParameter (k, values[k]);
     }
-
-    /** The known settings as read back: type and rate-sync on their steps, five decimals. */
-    void expectKnownSlot (LumiverPX2741AudioProcessor& processor, int program, int slot)
-    {
-        const float expected[numParameters] = { 1.0f, 0.5f, 0.12346f, 10.0f / 18.0f, 0.25f, 0.75f, 0.6f, 1.0f, 0.0f };
-
-        for (int k = 0; k < numParameters; ++k)
-            EXPECT_EQ (processor.programs[program].slotParams[slot][k].load(), expected[k]) << "parameter " << k;
-    }
-
-    /** The XML text of a host state block, without the framework's header and final zero. */
-    juce::MemoryBlock textOfBlock (const juce::MemoryBlock& block)
-    {
-        return { static_cast<const char*> (block.getData()) + 8, block.getSize() - 9 };
-    }
-
-    juce::MemoryBlock bytesOf (const juce::String& text)
-    {
-        return { text.toRawUTF8(), text.getNumBytesAsUTF8() };
-    }
-
-    juce::MemoryBlock blockOf (const juce::File& file)
-    {
-        juce::MemoryBlock block;
-        juce::AudioProcessor::copyXmlToBinary (*juce::parseXML (file), block);
-        return block;
-    }
-
-    struct GoldenDocument
-    {
-        const char* fileName;
-        std::function<juce::MemoryBlock (LumiverPX2741AudioProcessor&)> write;
-        std::function<void (LumiverPX2741AudioProcessor&, const juce::File&)> readAndCheck;
-    };
 }
 
 TEST (GoldenDocuments, WritersProduceTheFilesAndReadersTakeThemBack)
 {
-    const GoldenDocument documents[] = {
-        // A preset file as the preset menu writes it to disk.
-        { "KnownSettings.vpxp",
-          [] (LumiverPX2741AudioProcessor& p) { return bytesOf (p.writePreset (true).toString()); },
-          [] (LumiverPX2741AudioProcessor& p, const juce::File& file)
-          {
-              EXPECT_EQ (p.readPreset (juce::parseXML (file), true), presetLoaded);
-              expectKnownSlot (p, 0, 0);
-          } },
+    LumiverPX2741AudioProcessor writer;
+    applyKnownSettings (writer);
+    juce::MemoryBlock programState;
+    writer.getCurrentProgramStateInformation (programState);
+    const auto presetFile = writer.writePreset (true).toString();   // as the preset menu writes it to disk
 
-        // The full state inside a host's block.
-        { "KnownSettingsFullState.xml",
-          [] (LumiverPX2741AudioProcessor& p) { return textOfBlock (ProcessorTest::stateOf (p)); },
-          [] (LumiverPX2741AudioProcessor& p, const juce::File& file)
-          {
-              const auto block = blockOf (file);
-              p.setStateInformation (block.getData(), (int) block.getSize());
-              EXPECT_EQ (p.getCurrentProgram(), 5);
-              EXPECT_EQ (p.programs[2].activeChannel.load(), 1);
-              EXPECT_EQ (p.getPresetPath (2, 0), "Bass/Slow & \"Deep\" <1>.vpxp");
-              EXPECT_EQ (p.getPresetPath (5, 1), juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
-              EXPECT_EQ (p.programs[5].slotParams[0][tremoloTypeIndex].load(), 1.0f);
-              expectKnownSlot (p, 5, 1);
-          } },
-
-        // The current program inside a host's block, read into another program.
-        { "KnownSettingsCurrentProgram.xml",
-          [] (LumiverPX2741AudioProcessor& p)
-          {
-              juce::MemoryBlock block;
-              p.getCurrentProgramStateInformation (block);
-              return textOfBlock (block);
-          },
-          [] (LumiverPX2741AudioProcessor& p, const juce::File& file)
-          {
-              p.setCurrentProgram (9);
-              const auto block = blockOf (file);
-              p.setCurrentProgramStateInformation (block.getData(), (int) block.getSize());
-              EXPECT_EQ (p.programs[9].activeChannel.load(), 1);
-              EXPECT_EQ (p.getPresetPath (9, 1), juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
-              EXPECT_EQ (p.programs[9].slotParams[0][onBypassIndex].load(), 0.0f);
-              expectKnownSlot (p, 9, 1);
-          } },
+    const std::pair<const char*, juce::MemoryBlock> documents[] = {
+        { "KnownSettings.vpxp", { presetFile.toRawUTF8(), presetFile.getNumBytesAsUTF8() } },
+        { "KnownSettingsFullState.xml", textOf (ProcessorTest::stateOf (writer)) },
+        { "KnownSettingsCurrentProgram.xml", textOf (programState) },
     };
 
-    for (const auto& document : documents)
+    for (const auto& [name, written] : documents)
     {
-        SCOPED_TRACE (document.fileName);
-        const auto file = dataFile (document.fileName);
         juce::MemoryBlock golden;
-        ASSERT_TRUE (file.loadFileAsData (golden));
-
-        LumiverPX2741AudioProcessor writer;
-        applyKnownSettings (writer);
-        EXPECT_TRUE (document.write (writer) == golden);
-
-        LumiverPX2741AudioProcessor reader;
-        document.readAndCheck (reader, file);
+        ASSERT_TRUE (dataFile (name).loadFileAsData (golden)) << name;
+        EXPECT_TRUE (written == golden) << name;
     }
+
+    // Read back, with type and rate-sync on their steps and five decimals.
+    LumiverPX2741AudioProcessor reader;
+    const auto expectKnownSlot = [&reader] (int program, int slot)
+    {
+        const float expected[numParameters] = { 1.0f, 0.5f, 0.12346f, 10.0f / 18.0f, 0.25f, 0.75f, 0.6f, 1.0f, 0.0f };
+
+        for (int k = 0; k < numParameters; ++k)
+            EXPECT_EQ (reader.programs[program].slotParams[slot][k].load(), expected[k]) << program << "/" << slot << "/" << k;
+    };
+
+    EXPECT_EQ (reader.readPreset (juce::parseXML (dataFile ("KnownSettings.vpxp")), true), presetLoaded);
+    expectKnownSlot (0, 0);
+
+    reader.readPreset (juce::parseXML (dataFile ("KnownSettingsFullState.xml")), false);
+    EXPECT_EQ (reader.getCurrentProgram(), 5);
+    EXPECT_EQ (reader.programs[2].activeChannel.load(), 1);
+    EXPECT_EQ (reader.getPresetPath (2, 0), escapedPath);
+    EXPECT_EQ (reader.programs[5].slotParams[0][tremoloTypeIndex].load(), 1.0f);
+    expectKnownSlot (5, 1);
+
+    reader.setCurrentProgram (9);
+    EXPECT_TRUE (reader.readCurrentProgram (juce::parseXML (dataFile ("KnownSettingsCurrentProgram.xml"))));
+    EXPECT_EQ (reader.getPresetPath (9, 1), accentedPath);
+    EXPECT_EQ (reader.programs[9].activeChannel.load(), 1);
+    expectKnownSlot (9, 1);
 }
