@@ -1,6 +1,7 @@
 #pragma once
 
 #include <clocale>
+#include <cstdlib>
 #include <locale>
 #include <string>
 
@@ -54,5 +55,10 @@ private:
     bool active = false;
 };
 
+/** Skips a test on a machine without a comma-decimal locale; in CI (CI set), where
+    the test script generates one, a missing locale fails the test instead.
+*/
 #define SKIP_WITHOUT_COMMA_LOCALE(locale) \
-    if (! (locale).isActive()) GTEST_SKIP() << "no comma-decimal locale installed; run: localedef -i de_DE -f UTF-8 de_DE.UTF-8"
+    if ((locale).isActive()) {} \
+    else if (std::getenv ("CI") != nullptr) FAIL() << "CI without a comma-decimal locale: the test script must generate de_DE.UTF-8"; \
+    else GTEST_SKIP() << "no comma-decimal locale installed; run: localedef -i de_DE -f UTF-8 de_DE.UTF-8"
