@@ -27,6 +27,10 @@
     thread and only stores atomics. A change of wave type is decided on the
     message thread by the timer and carried out by the audio thread at the start
     of its next block, so the two threads never work on one module at once.
+
+    The definitions are split by concern: the class core (this class's .cpp),
+    the audio path (LumiverPX2741AudioProcessorAudioPath.cpp, everything the
+    audio thread runs) and the documents (LumiverPX2741AudioProcessorDocuments.cpp).
 */
 class LumiverPX2741AudioProcessor : public juce::AudioProcessor,
                                     public juce::Timer
@@ -44,11 +48,22 @@ public:
     /** How often the message thread looks for a due change of wave type. */
     static constexpr int typeChangePollMs = 10;
 
+    /** The rate the modules run at until a host gives a usable one. */
+    static constexpr double defaultSampleRate = 44100.0;
+
+    /** Rates below this are no host's; the modules' filters would not be stable at them. */
+    static constexpr double minimumSampleRate = 1000.0;
+
     LumiverPX2741AudioProcessor();
     ~LumiverPX2741AudioProcessor() override;
 
     //==============================================================================
     const juce::String getName() const override;
+
+    /** Sets up buffers, fades and modules. A rate that is not a finite number
+        of at least minimumSampleRate is ignored: the last usable rate (at first
+        defaultSampleRate) stays.
+    */
     void prepareToPlay (double sampleRate, int estimatedBlockSize) override;
     void releaseResources() override;
     bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
@@ -72,7 +87,8 @@ public:
 
     /** Stores a value into the current program's active slot and the live
         values, and raises parametersChanged. A NaN or infinite value is refused:
-        nothing is stored and no flag is raised.
+        nothing is stored and no flag is raised. A finite value outside 0..1 is
+        stored as given; the audio path hands the modules 0..1 only.
     */
     void setParameter (int index, float newValue) override;
 
@@ -154,6 +170,8 @@ public:
     std::atomic<float> currentParams[numParameters] {};
 
     // Audio path. Owned by the audio thread once playback is prepared.
+    /** The host's last usable sample rate; prepareToPlay ignores any other. */
+    double preparedSampleRate = defaultSampleRate;
     float currentBpm = 120.0f;
     juce::AudioPlayHead::PositionInfo positionInfo;
     DizadiSineWave sineWave;
@@ -176,10 +194,23 @@ public:
     std::atomic<int> requestedType { 0 };
     std::atomic<bool> typeChangePending { false };
 
-    /** Raised by the processor (and the editor), polled and cleared by the editor. */
+    /** Raised by the processor (and the editor), polled and cleared by the editor.
+
+        Order: every raiser first stores what changed (values, active slot,
+        current program), then raises programChanged and slotChanged where they
+        apply, and raises parametersChanged last, with release ordering. The
+        editor's poll takes parametersChanged with exchange (false, acquire)
+        before it reads anything, so a poll that takes it sees every store
+        made before it, and a raised programChanged or slotChanged is always
+        followed by a raise of parametersChanged. A change of several values
+        may raise parametersChanged more than once; the last raise comes
+        after everything.
+    */
     std::atomic<bool> programChanged { false }, parametersChanged { false }, slotChanged { false };
 
 private:
+    static bool isValidProgram (int program) noexcept;
+
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;
     int getCurrentProgramIndex() const noexcept;
@@ -196,15 +227,6 @@ private:
     void pushValue (int index, float value, float& lastValue, ModuleModel* target);
     void crossfadeTypes (float* left, float* right, int waveType, int numSamples);
     void applyOnOffRamp (float* left, float* right, int numSamples);
-
-    static juce::XmlElement createRoot();
-    static juce::XmlElement* createProperties();
-    static juce::XmlElement* createValue (int index, float value);
-    juce::XmlElement* createChannel (int program, int slot);
-    /** One Channel of a state document into one slot: its preset path and values. */
-    void readChannel (juce::XmlElement& channel, int program, int slot);
-    /** The parameter and value of one Value element; false for an unknown key or a non-finite value. */
-    static bool readValueElement (const juce::XmlElement& element, int& index, float& value);
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
 

@@ -15,6 +15,8 @@ struct ProgramSlots
 {
     static constexpr int numSlots = 2;
 
+    static bool isValidSlot (int slot) noexcept     { return (unsigned int) slot < (unsigned int) numSlots; }
+
     /** The active slot: 0 = A, 1 = B. */
     std::atomic<int> activeChannel { 0 };
 

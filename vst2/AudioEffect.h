@@ -40,7 +40,8 @@ public:
     virtual void setParameterAutomated (int32_t index, float value);
 
     virtual int32_t getProgram()                        { return programIndex; }
-    virtual void setProgram (int32_t program)           { programIndex = program; }
+    /** Stores the program; a negative one, which the dispatcher lets through, is ignored. */
+    virtual void setProgram (int32_t program)           { if (program >= 0) programIndex = program; }
     virtual void setProgramName (char* name);
     virtual void getProgramName (char* name);
 

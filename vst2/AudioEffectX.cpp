@@ -262,6 +262,10 @@ bool AudioEffectX::matchArrangement (VstSpeakerArrangement** to, VstSpeakerArran
     if (from == nullptr)
         return false;
 
+    // Onto itself it already matches; freeing it first would leave nothing to copy.
+    if (to != nullptr && *to == from)
+        return true;
+
     if (! deallocateArrangement (to) || ! allocateArrangement (to, from->numChannels))
         return false;
 

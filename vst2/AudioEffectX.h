@@ -110,7 +110,7 @@ public:
     /** Frees the arrangement in place and leaves none there. */
     virtual bool deallocateArrangement (VstSpeakerArrangement** arrangement);
     virtual bool copySpeaker (VstSpeakerProperties* to, VstSpeakerProperties* from);
-    /** Replaces the arrangement in place by a copy of from. */
+    /** Replaces the arrangement in place by a copy of from; true at once when it is from itself. */
     virtual bool matchArrangement (VstSpeakerArrangement** to, VstSpeakerArrangement* from);
 
     virtual bool offlineRead (VstOfflineTask* offline, VstOfflineOption option, bool readSource = true);

@@ -199,6 +199,9 @@ void VstPluginAdapter::processInBlocks (FloatType** inputs, FloatType** outputs,
 
     playHead.update (getTimeInfo (VstTimeInfo::allOptionalFields));
 
+    // A host may switch to offline rendering without a suspend and resume.
+    processor->setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
+
     const auto numInputs = aeffect.numInputs;
     const auto numOutputs = aeffect.numOutputs;
 

@@ -16,7 +16,8 @@
     The processor comes from createPluginFilter(). Host calls on the record
     become calls of the generic juce::AudioProcessor interface: sample rate,
     block size, resume and suspend prepare and release it; process entries
-    run processBlock; parameters, programs, chunks and the editor are passed
+    run processBlock, non-realtime while the host's process level says it
+    renders offline (asked on every call); parameters, programs, chunks and the editor are passed
     through, and the processor's notifications go back to the host as
     automation, edit gestures and display updates.
 */

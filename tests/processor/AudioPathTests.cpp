@@ -70,7 +70,11 @@ TEST (AudioPath, SampleRateClassAndBufferLength)
         processor.prepareToPlay (rate, 512);
         EXPECT_EQ (processor.fadeLength, length) << rate;
         EXPECT_EQ (processor.onFadeCounter, length);
-        EXPECT_EQ (processor.sineWave.sampleRate, (float) rate);
+        EXPECT_FLOAT_EQ (processor.sineWave.sampleRate, (float) rate);
+
+        // The modules' on/off fades and level ramps are of the processor's class.
+        EXPECT_EQ (processor.sineWave.fadeLength, length) << rate;
+        EXPECT_EQ (processor.squareWave.level.rampLength, length) << rate;
         EXPECT_EQ (processor.bufferLength, 16384);
         EXPECT_EQ (processor.triangleWave.expectedSampleFrame, 16384);
     }
@@ -262,7 +266,7 @@ TEST (AudioPath, TypeChangeCrossfadesOverOneClassToTheNewModule)
     fixture.expectSoundOf (square, 512);
 }
 
-TEST (AudioPath, ReturningToTheHeardTypeMidFadeKeepsItWithoutRestart)
+TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
 {
     PreparedProcessor fixture (2, 2);
     DizadiSineWave sine;
@@ -280,15 +284,66 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeKeepsItWithoutRestart)
     fixture.processor.setParameter (1, 0.0f);
     ASSERT_TRUE (waitForTypeRequest (fixture.processor));
 
+    // 512 samples into the fade the triangle weighs 1/4: the reversed fade
+    // takes it out over the next 512 samples, and from there the sine module,
+    // never restarted, is heard alone.
     auto buffer = fixture.nextTone (2, 1024);
     auto expected = copyOf (buffer);
     fixture.process (buffer);
     processStereo (sine, expected);
 
-    expectBuffersEqual (buffer, expected);
+    for (int channel = 0; channel < 2; ++channel)
+        for (int i = 511; i < 1024; ++i)
+            ASSERT_EQ (buffer.getSample (channel, i), expected.getSample (channel, i)) << i;
+
+    EXPECT_NE (buffer.getSample (0, 100), expected.getSample (0, 100));
     EXPECT_FALSE (fixture.processor.typeFadeActive);
     EXPECT_EQ (fixture.processor.currentType, 0);
     EXPECT_EQ (fixture.processor.targetType, 0);
+}
+
+TEST (AudioPath, ReturningToTheHeardTypeMidFadeLeavesNoStep)
+{
+    // Sine to triangle at full depth, and back to sine 1280 samples into the
+    // fade; the largest sample-to-sample step from just before the return on,
+    // against the same signal without the return.
+    constexpr int blockSize = 256, returnBlock = 9;
+    float largestSteps[2] = {};
+
+    for (int returns = 0; returns < 2; ++returns)
+    {
+        PreparedProcessor fixture (2, 2);
+        fixture.processor.setParameter (5, 1.0f);
+        fixture.processor.prepareToPlay (sampleRate, blockSize);
+        float previous[2] = {};
+
+        for (int block = 0; block < 16; ++block)
+        {
+            if (block == 4 || (block == returnBlock && returns == 1))
+            {
+                fixture.processor.setParameter (1, block == 4 ? 1.0f : 0.0f);
+                ASSERT_TRUE (waitForTypeRequest (fixture.processor));
+            }
+
+            auto buffer = fixture.nextTone (2, blockSize);
+            fixture.process (buffer);
+
+            for (int channel = 0; channel < 2; ++channel)
+                for (int i = 0; i < blockSize; ++i)
+                {
+                    const float sample = buffer.getSample (channel, i);
+
+                    if (block >= returnBlock)
+                        largestSteps[returns] = std::max (largestSteps[returns], std::abs (sample - previous[channel]));
+
+                    previous[channel] = sample;
+                }
+        }
+
+        EXPECT_EQ (fixture.processor.currentType, returns == 1 ? 0 : 2);
+    }
+
+    EXPECT_LE (largestSteps[1], 1.2f * largestSteps[0]);
 }
 
 TEST (AudioPath, TypeOutsideTheTableFadesToTheUnprocessedInput)

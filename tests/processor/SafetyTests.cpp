@@ -37,6 +37,18 @@ namespace
         return AllocationCounter::stop();
     }
 
+    /** Renders one tone through both processors and expects the same output; returns it. */
+    juce::AudioBuffer<float> expectSameSound (LumiverPX2741AudioProcessor& processor,
+                                              LumiverPX2741AudioProcessor& reference, double sampleRate)
+    {
+        auto output = makeTone (2, 8192, sampleRate);
+        auto expected = copyOf (output);
+        processInBlocks (processor, output, 512);
+        processInBlocks (reference, expected, 512);
+        expectBuffersEqual (output, expected);
+        return output;
+    }
+
     /** A state document from a processor whose slots all differ. */
     juce::XmlElement variedState()
     {
@@ -326,4 +338,61 @@ TEST (Safety, FuzzedStateBlocksAndPresetFilesKeepTheStoreConsistent)
     // After all that, a good state still loads completely.
     processor.setStateInformation (originalBlock.getData(), (int) originalBlock.getSize());
     EXPECT_EQ (stateOf (processor), originalBlock);
+}
+
+TEST (Safety, ValuesOutsideTheRangeAreStoredButHeardAtTheNearestEnd)
+{
+    // A shared preset file may hold anything: the store keeps it (the file
+    // round-trips), the modules hear the nearest end of 0..1.
+    const struct { const char* key; const char* text; int index; float stored, heard; } cases[] = {
+        { "shape", "3", shapeIndex, 3.0f, 1.0f },
+        { "depth", "20", depthIndex, 20.0f, 1.0f },
+        { "level", "50", levelIndex, 50.0f, 1.0f },
+        { "level", "-4", levelIndex, -4.0f, 0.0f },
+        { "rate", "7.5", rateIndex, 7.5f, 1.0f },
+    };
+
+    for (const auto& c : cases)
+    {
+        LumiverPX2741AudioProcessor loaded, reference;
+        loaded.setParameter (depthIndex, 1.0f);
+        reference.setParameter (depthIndex, 1.0f);
+
+        const auto document = "<vardunPatch><DeviceName/><Properties deviceProductID=\"" + juce::String (productIdentifier)
+                              + "\"><Value property=\"" + c.key + "\" type=\"number\">" + c.text
+                              + "</Value></Properties></vardunPatch>";
+        ASSERT_EQ (loaded.readPreset (juce::parseXML (document), true), presetLoaded);
+        EXPECT_EQ (loaded.getParameter (c.index), c.stored) << c.key;
+        reference.setParameter (c.index, c.heard);
+
+        loaded.prepareToPlay (44100.0, 512);
+        reference.prepareToPlay (44100.0, 512);
+
+        const auto output = expectSameSound (loaded, reference, 44100.0);
+        EXPECT_LE (output.getMagnitude (0, output.getNumSamples()), 1.1f) << c.key;
+    }
+}
+
+TEST (Safety, RatesThatAreNoRatesAreIgnored)
+{
+    const double unusable[] = { 0.0, -48000.0, 999.0, 1.0e300, std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity() };
+
+    for (double rate : unusable)
+    {
+        // Before any usable rate the default holds.
+        LumiverPX2741AudioProcessor fresh;
+        fresh.prepareToPlay (rate, 512);
+        EXPECT_EQ (fresh.sineWave.sampleRate, 44100.0f) << rate;
+        EXPECT_EQ (fresh.fadeLength, 2048) << rate;
+
+        // After one, the processor sounds as if prepared at it again.
+        LumiverPX2741AudioProcessor processor, reference;
+        processor.prepareToPlay (96000.0, 512);
+        processor.prepareToPlay (rate, 512);
+        reference.prepareToPlay (96000.0, 512);
+        reference.prepareToPlay (96000.0, 512);
+
+        EXPECT_TRUE (isFiniteAndNormal (expectSameSound (processor, reference, 96000.0))) << rate;
+    }
 }

@@ -105,3 +105,74 @@ TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
     EXPECT_GT (blocks.load(), 10);
     EXPECT_GE (typeFades.load(), 3);
 }
+
+// The editor's poll as it runs: it takes parametersChanged first and acts on
+// the program and slot flags only in a tick that found it raised. After every
+// program change or state load, once a tick has taken the last raise, no flag
+// may be left raised, and a tick that saw a program change saw its values.
+TEST (ProcessorThreads, EditorPollSeesEveryChangeCompleteAndLeavesNoFlagBehind)
+{
+    LumiverPX2741AudioProcessor processor;
+    juce::MemoryBlock programStates[LumiverPX2741AudioProcessor::numPrograms];
+
+    // Each program its own values (kept exactly by its document) and its own document.
+    for (int program = 0; program < LumiverPX2741AudioProcessor::numPrograms; ++program)
+    {
+        processor.programs[program].activeChannel = program % 2;
+        processor.programs[program].slotParams[program % 2][depthIndex] = (float) program / 32.0f;
+        processor.setCurrentProgram (program);
+        processor.getCurrentProgramStateInformation (programStates[program]);
+    }
+
+    std::atomic<bool> running { true };
+    std::atomic<int> ticks { 0 }, incompleteTicks { 0 };
+
+    std::thread editorPoll ([&]
+    {
+        while (running.load())
+        {
+            // The release half (the editor needs acquire only) tells the loop below that a tick took it.
+            if (processor.parametersChanged.exchange (false, std::memory_order_acq_rel))
+            {
+                processor.slotChanged.exchange (false, std::memory_order_acquire);
+
+                if (processor.programChanged.exchange (false, std::memory_order_acquire))
+                    for (int k = 0; k < numParameters; ++k)
+                        if (processor.currentParams[k].load() != processor.getParameter (k))
+                            incompleteTicks.fetch_add (1);
+            }
+
+            ticks.fetch_add (1);
+        }
+    });
+
+    // A lost flag is a narrow race, so it takes many rounds to show.
+    for (int round = 0; round < 20000; ++round)
+    {
+        if (round % 10 == 0)
+        {
+            const auto& state = programStates[processor.getCurrentProgram()];
+            processor.setCurrentProgramStateInformation (state.getData(), (int) state.getSize());
+        }
+        else
+        {
+            processor.setCurrentProgram (round % LumiverPX2741AudioProcessor::numPrograms);
+        }
+
+        while (processor.parametersChanged.load())
+            std::this_thread::yield();
+
+        for (const int seen = ticks.load(); ticks.load() <= seen;)
+            std::this_thread::yield();
+
+        if (processor.programChanged.load() || processor.slotChanged.load())
+        {
+            ADD_FAILURE() << "a flag was left raised after round " << round;
+            break;
+        }
+    }
+
+    running = false;
+    editorPoll.join();
+    EXPECT_EQ (incompleteTicks.load(), 0);
+}

@@ -114,7 +114,7 @@ TEST (AudioEffectRecord, FieldSettersStoreTheirArgument)
 }
 
 //==============================================================================
-TEST (AudioEffectDispatcher, ProgramOpcodeIsBoundedAboveOnly)
+TEST (AudioEffectDispatcher, ProgramOpcodeIsBoundedAboveOnlyAndTheBaseIgnoresANegativeProgram)
 {
     RecordingEffect effect (nullptr, 4);
 
@@ -129,9 +129,7 @@ TEST (AudioEffectDispatcher, ProgramOpcodeIsBoundedAboveOnly)
     ASSERT_EQ (effect.programCalls.size(), 2u);
     EXPECT_EQ (effect.programCalls[0], 3);
     EXPECT_EQ (effect.programCalls[1], -1);
-
-    // The stored program comes back sign-extended.
-    EXPECT_EQ (effect.dispatch (EffectOpcode::getProgram), -1);
+    EXPECT_EQ (effect.dispatch (EffectOpcode::getProgram), 3);
 }
 
 TEST (AudioEffectDispatcher, ForwardsRatesResumeAndSuspend)

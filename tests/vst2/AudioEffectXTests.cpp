@@ -370,6 +370,13 @@ TEST (AudioEffectXArrangements, MatchCopiesEveryChannel)
     EXPECT_FALSE (effect.matchArrangement (&target, nullptr));
     EXPECT_FALSE (effect.matchArrangement (nullptr, source));
 
+    // Onto itself: kept as it is (the sanitizer build sees a read of freed memory otherwise).
+    auto* const original = target;
+    ASSERT_TRUE (effect.matchArrangement (&target, target));
+    EXPECT_EQ (target, original);
+    EXPECT_EQ (target->numChannels, 3);
+    EXPECT_STREQ (target->getSpeaker (2)->name, "C");
+
     effect.deallocateArrangement (&source);
     effect.deallocateArrangement (&target);
 }

@@ -106,7 +106,7 @@ TEST (VstPluginAdapter, ParametersPassThroughAndRejectBadIndices)
     EXPECT_EQ (adapter.text (EffectOpcode::getParameterName, 0), "Gain");
     EXPECT_EQ (adapter.text (EffectOpcode::getParameterDisplay, 0), "25.0");
     EXPECT_EQ (adapter.text (EffectOpcode::getParameterLabel, 0), "%");
-    EXPECT_EQ (adapter.text (EffectOpcode::getParameterName, 2).size(), 32u);
+    EXPECT_EQ (adapter.text (EffectOpcode::getParameterName, 2), "A rather long parameter name tha");
     EXPECT_EQ (adapter.dispatch (EffectOpcode::canBeAutomated, 1), 1);
 
     for (int32_t index : { -1, TestProcessor::numParameters, 1 << 30 })
@@ -385,6 +385,24 @@ TEST (VstPluginAdapter, HostTempoReachesThePlayHead)
     host.setAnswer (HostOpcode::getTime, 0);
     adapter.process (left, right);
     EXPECT_EQ (adapter.processor->lastBpm, -1.0);
+}
+
+TEST (VstPluginAdapter, OfflineRenderingIsSeenOnEveryProcessCall)
+{
+    StandInHost host;
+    HostedAdapter adapter;
+    adapter.start (44100.0f, 64);
+    std::vector<float> left (64), right (64);
+    constexpr int64_t offline = 4;
+
+    for (int64_t level : { offline, (int64_t) 2, offline, (int64_t) 0 })
+    {
+        host.setAnswer (HostOpcode::getCurrentProcessLevel, level);
+        adapter.process (left, right);
+        EXPECT_EQ (adapter.processor->isNonRealtime(), level == offline) << level;
+    }
+
+    EXPECT_EQ (adapter.processor->prepares, 1);
 }
 
 TEST (VstPluginAdapter, EditorOpcodesWithoutAnEditorAnswerZero)

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <juce_events/juce_events.h>
+
+namespace juce
+{
+    // The Linux message loop's own dispatch step; modal loops are off in this
+    // build, so the tests drive the loop themselves.
+    bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
+
+/** Delivers the messages posted so far: clicks, key actions, repaints. */
+inline void deliverPendingMessages()
+{
+    while (juce::dispatchNextMessageOnSystemQueue (true))
+    {
+    }
+}
+
+/** Runs the message loop until condition() holds or timeoutMs has passed, and
+    says whether it holds. Timers, posted clicks and a file browser's scan
+    results all arrive through this loop. */
+template <typename Condition>
+bool pumpUntil (Condition condition, int timeoutMs = 5000)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+    while (! condition() && juce::Time::getMillisecondCounter() < end)
+        if (! juce::dispatchNextMessageOnSystemQueue (true))
+            juce::Thread::sleep (1);
+
+    return condition();
+}

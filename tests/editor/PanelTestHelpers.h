@@ -1,0 +1,119 @@
+#pragma once
+
+#include "MessageLoopHelpers.h"
+
+#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace PanelTest
+{
+    /** A window on the desktop in place of the editor: only a component that is
+        showing can hold the modal state. */
+    struct Window : juce::Component
+    {
+        Window()  { setSize (325, 455); setVisible (true); addToDesktop (juce::ComponentPeer::windowHasTitleBar); }
+    };
+
+    /** A modal panel filling the editor window, in place of a browser panel
+        that opens other panels inside itself. */
+    struct OuterPanel : juce::Component
+    {
+        OuterPanel()
+        {
+            window.addAndMakeVisible (this);
+            setBounds (window.getLocalBounds());
+            enterModalState (true, nullptr, false);
+        }
+
+        ~OuterPanel() override  { exitModalState (0); }
+
+        /** Adds a panel hidden, with its parent-modal flag set, as the browser does. */
+        template <typename Panel>
+        void addInner (Panel& panel)
+        {
+            addChildComponent (panel);
+            panel.setBounds (0, 0, 325, 454);
+            panel.needChangeParentModal (true);
+        }
+
+        Window window;
+    };
+
+    /** A fresh temporary folder, deleted with everything in it at the end. */
+    struct TempFolder
+    {
+        TempFolder()   { file.createDirectory(); }
+        ~TempFolder()  { file.deleteRecursively(); }
+
+        const juce::File file = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                                    .getNonexistentChildFile ("lumiver-panels", {}, false);
+    };
+
+    using Chain = std::vector<const juce::Component*>;
+
+    /** The components that hold the modal state, innermost first. */
+    inline Chain modalChain()
+    {
+        auto& manager = *juce::ModalComponentManager::getInstance();
+        Chain chain;
+
+        for (int i = 0; i < manager.getNumModalComponents(); ++i)
+            chain.push_back (manager.getModalComponent (i));
+
+        return chain;
+    }
+
+    /** A panel's child by its component name. */
+    template <typename ChildClass = juce::Component>
+    ChildClass& child (juce::Component& parent, const juce::String& name)
+    {
+        for (auto* c : parent.getChildren())
+            if (auto* typed = dynamic_cast<ChildClass*> (c); typed != nullptr && c->getName() == name)
+                return *typed;
+
+        throw std::runtime_error ("no child named " + name.toStdString());
+    }
+
+    /** Triggers a button's click, as a key press would, and delivers it. */
+    inline void click (juce::Component& parent, const juce::String& name)
+    {
+        child<juce::Button> (parent, name).triggerClick();
+        deliverPendingMessages();
+    }
+
+    /** What a component's own paint draws, without its children. */
+    inline juce::Image painted (juce::Component& c)
+    {
+        juce::Image image (juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
+        juce::Graphics g (image);
+        c.paint (g);
+        return image;
+    }
+
+    inline bool samePixels (const juce::Image& a, const juce::Image& b)
+    {
+        for (int y = 0; y < a.getHeight(); ++y)
+            for (int x = 0; x < a.getWidth(); ++x)
+                if (a.getPixelAt (x, y) != b.getPixelAt (x, y))
+                    return false;
+
+        return a.getBounds() == b.getBounds();
+    }
+
+    /** Writes a panel as it looks now into the build's panel-pictures folder,
+        for a person to check the layout. */
+    inline void writePicture (juce::Component& panel, const juce::String& name)
+    {
+        const auto file = juce::File (LUMIVER_PANEL_PICTURES_DIR).getChildFile (name + ".png");
+        ASSERT_TRUE (file.getParentDirectory().createDirectory().wasOk() && (! file.exists() || file.deleteFile()));
+        {
+            juce::FileOutputStream stream (file);
+            const auto picture = panel.createComponentSnapshot (panel.getLocalBounds());
+            ASSERT_TRUE (stream.openedOk() && juce::PNGImageFormat().writeImageToStream (picture, stream));
+        }
+        EXPECT_EQ (panel.getLocalBounds(), juce::ImageFileFormat::loadFrom (file).getBounds()) << name;
+    }
+}
