@@ -1,3 +1,4 @@
+#include "MessageLoopHelpers.h"
 #include "PresetTreeTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -99,4 +100,19 @@ TEST (VardunOptionMenuTree, NotifiesOnlyForPicksAnsweredByItsOwnPopup)
     Menu empty (tree.add ("E/"));
     empty.click();
     EXPECT_EQ (0, empty.popups);
+}
+
+TEST (VardunOptionMenuTree, PopsUpWithoutWaitingAndDropsALateAnswer)
+{
+    Tree tree { "z.vpxp" };
+    auto menu = std::make_unique<VardunOptionMenuTree> ("presetMenu_");
+    menu->setDirectoryPath (tree.root.getFullPathName());
+    auto* modal = juce::ModalComponentManager::getInstance();
+
+    FilmStripTest::Mouse (*menu).press(); // returns with the popup open
+    EXPECT_EQ (1, modal->getNumModalComponents());
+
+    menu.reset(); // dismisses the popup, whose answer then finds the label gone
+    EXPECT_TRUE (pumpUntil ([modal] { return modal->getNumModalComponents() == 0; }));
+    deliverPendingMessages();
 }
