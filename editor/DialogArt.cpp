@@ -41,6 +41,22 @@ namespace DialogArt
         return decode (dialog_box_clean_png, dialog_box_clean_pngSize);
     }
 
+    juce::Image browserPanelBackground()
+    {
+        return decode (file_browser_clean_png, file_browser_clean_pngSize);
+    }
+
+    juce::Image browserTitle (int type)
+    {
+        switch (type)
+        {
+            case 1:  return decode (browser_textonly_save_as_png, browser_textonly_save_as_pngSize);
+            case 2:  return decode (browser_textonly_load_png, browser_textonly_load_pngSize);
+            case 3:  return decode (browser_textonly_import_png, browser_textonly_import_pngSize);
+            default: return {};
+        }
+    }
+
     void setUsable (juce::Component& button, bool usable)
     {
         button.setAlpha (usable ? 1.0f : 0.5f);

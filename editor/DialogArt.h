@@ -14,6 +14,7 @@ namespace DialogArt
     constexpr int okButtonImage = 1;
     constexpr int cancelButtonImage = 3;
     constexpr int asteriskIcon = 1;
+    constexpr int frownIcon = 4;
 
     /** How often a shown panel checks which of its buttons may be used. */
     constexpr int usablePollIntervalMs = 200;
@@ -30,6 +31,12 @@ namespace DialogArt
 
     /** The background of the alert and the new-folder panel, 325 x 454. */
     juce::Image messagePanelBackground();
+
+    /** The background of the file browser panels, 325 x 454. */
+    juce::Image browserPanelBackground();
+
+    /** Title art types: 1 SAVE AS, 2 LOAD, 3 IMPORT; any other a null image. */
+    juce::Image browserTitle (int type);
 
     const juce::Colour textColour (211, 211, 211);
 

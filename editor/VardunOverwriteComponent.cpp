@@ -1,0 +1,76 @@
+#include "VardunOverwriteComponent.h"
+
+#include "LumiverPX2741AudioProcessor.h"
+#include "PresetFolderPath.h"
+#include "VardunPresetMenu.h"
+
+namespace
+{
+    /** A preset file as the user knows it: its path in the preset tree, or the full path of one outside it. */
+    juce::String describe (const juce::File& presetFile)
+    {
+        const auto relativePath = PresetFolderPath::getRelativePath (presetRootFolder(), presetFile);
+        return "\"" + (relativePath.isNotEmpty() ? relativePath : presetFile.getFullPathName()) + "\"";
+    }
+}
+
+VardunOverwriteComponent::VardunOverwriteComponent (const juce::String& componentName,
+                                                    LumiverPX2741AudioProcessor* processorToSave,
+                                                    VardunPresetMenu* menu)
+    : VardunAlertComponent (componentName, DialogArt::asteriskIcon, DialogArt::okButtonImage, DialogArt::cancelButtonImage),
+      processor (processorToSave),
+      presetMenu (menu)
+{
+    setTitle ({});
+
+    addChildComponent (alertComponent_);
+    alertComponent_.setBounds (getLocalBounds());
+    alertComponent_.needChangeParentModal (true);
+}
+
+VardunOverwriteComponent::~VardunOverwriteComponent()
+{
+    processor = nullptr;
+    presetMenu = nullptr;
+}
+
+void VardunOverwriteComponent::okButtonClicked()
+{
+    overwriteTarget();
+}
+
+void VardunOverwriteComponent::cancelButtonClicked()
+{
+    hide();
+}
+
+bool VardunOverwriteComponent::overwriteTarget()
+{
+    if (processor == nullptr || presetMenu == nullptr)
+    {
+        hide();
+        return false;
+    }
+
+    if (! presetMenu->writePreset (processor, targetFile.getFullPathName()))
+    {
+        reportSaveFailure (alertComponent_, targetFile);
+        return false;
+    }
+
+    processor->setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), targetFile));
+    processor->updateHostDisplay();
+    hide();
+    return true;
+}
+
+juce::String VardunOverwriteComponent::questionFor (const juce::File& presetFile)
+{
+    return "Are you sure you want to overwrite this preset?\n\n" + describe (presetFile);
+}
+
+void VardunOverwriteComponent::reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile)
+{
+    alert.setTitle ("Couldn't save the preset!\n\n" + describe (presetFile));
+    alert.show (1, DialogArt::frownIcon);
+}

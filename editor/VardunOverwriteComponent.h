@@ -1,0 +1,52 @@
+#pragma once
+
+#include "VardunAlertComponent.h"
+
+class LumiverPX2741AudioProcessor;
+class VardunPresetMenu;
+
+/**
+    The question asked before an existing preset file is overwritten: the
+    alert with OK and CANCEL (asterisk icon). The caller sets targetFile and
+    the title, then shows it with two buttons.
+
+    OK writes the processor's current preset over targetFile through the preset
+    menu, stores the file's path relative to the preset root in the current
+    program's active slot, tells the host to update its display and closes the
+    box. A write that fails (or that the menu refuses, e.g. a file outside the
+    preset tree) stores nothing: the box stays open under its own alert naming
+    the file, and the user can try again or CANCEL. A box without a processor
+    or a preset menu writes nothing and only closes. CANCEL only closes.
+
+    The processor and the preset menu are not owned and must outlive the box.
+*/
+class VardunOverwriteComponent : public VardunAlertComponent
+{
+public:
+    VardunOverwriteComponent (const juce::String& componentName, LumiverPX2741AudioProcessor* processor,
+                              VardunPresetMenu* presetMenu);
+    ~VardunOverwriteComponent() override;
+
+    void okButtonClicked() override;
+    void cancelButtonClicked() override;
+
+    /** The question for a file inside the preset root, its relative path in double quotes. */
+    static juce::String questionFor (const juce::File& presetFile);
+
+    /** Titles an alert with the message that a preset file could not be saved, and shows it with OK alone. */
+    static void reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile);
+
+    juce::File targetFile;
+
+protected:
+    /** Writes over targetFile and closes the box; true when the file was written. */
+    bool overwriteTarget();
+
+private:
+    LumiverPX2741AudioProcessor* processor;
+    VardunPresetMenu* presetMenu;
+    VardunAlertComponent alertComponent_ { "alertComponent_", DialogArt::frownIcon,
+                                           DialogArt::okButtonImage, DialogArt::cancelButtonImage };
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VardunOverwriteComponent)
+};
