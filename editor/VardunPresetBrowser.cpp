@@ -1,0 +1,113 @@
+#include "VardunPresetBrowser.h"
+
+#include "LumiverPX2741AudioProcessor.h"
+#include "PresetFolderPath.h"
+#include "VardunPresetMenu.h"
+
+namespace
+{
+    constexpr const char* presetExtension = ".vpxp";
+
+    /** The root itself, or a file or folder below it. */
+    bool isInTree (const juce::File& root, const juce::File& file)
+    {
+        return file == root || PresetFolderPath::isInside (root, file);
+    }
+}
+
+VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, const juce::File& root, const juce::String& pattern,
+                                          juce::int32 type, juce::int32 titleType, juce::int32 okType,
+                                          juce::int32 cancelType, juce::int32 newFolderType,
+                                          LumiverPX2741AudioProcessor* processorToSave, VardunPresetMenu* menu)
+    : VardunFileBrowser (componentName, root, pattern, type, titleType, okType, cancelType, newFolderType),
+      presetMenu (menu),
+      processor (processorToSave),
+      overwriteComponent_ ("overwriteComponent_", processorToSave, menu)
+{
+    addChildComponent (overwriteComponent_);
+    overwriteComponent_.needChangeParentModal (true);
+
+    addChildComponent (alertComponent_);
+    alertComponent_.setBounds (getLocalBounds());
+    alertComponent_.needChangeParentModal (true);
+}
+
+VardunPresetBrowser::~VardunPresetBrowser()
+{
+    presetMenu = nullptr;
+    processor = nullptr;
+}
+
+bool VardunPresetBrowser::choiceIsInTree() const
+{
+    const auto* browser = getBrowserComponent();
+    const auto root = presetRootFolder();
+
+    return browser != nullptr && isInTree (root, browser->getRoot()) && isInTree (root, browser->getSelectedFile (0));
+}
+
+void VardunPresetBrowser::timerCallback()
+{
+    if (getBrowserType() != saveBrowserType)
+        return;
+
+    const bool inTree = choiceIsInTree();
+    DialogArt::setUsable (*getNewFolderButton(), inTree);
+    DialogArt::setUsable (*getOkButton(), inTree && getBrowserComponent()->currentFileIsValid());
+}
+
+void VardunPresetBrowser::okButtonClicked()
+{
+    if (getBrowserType() != saveBrowserType)
+        return;
+
+    savePreset();
+
+    if (processor != nullptr)
+        processor->updateHostDisplay();
+}
+
+void VardunPresetBrowser::cancelButtonClicked()
+{
+    hide();
+}
+
+void VardunPresetBrowser::createNewFolder()
+{
+    if (choiceIsInTree())
+        VardunFileBrowser::createNewFolder();
+}
+
+void VardunPresetBrowser::savePreset()
+{
+    if (presetMenu == nullptr || processor == nullptr || ! choiceIsInTree())
+        return;
+
+    auto* browser = getBrowserComponent();
+    auto file = browser->getSelectedFile (0);
+
+    if (file == browser->getRoot())
+        return;   // no name typed
+
+    if (! file.getFileName().endsWith (presetExtension))
+        file = file.getSiblingFile (file.getFileName() + presetExtension);
+
+    if (file.exists())
+    {
+        overwriteComponent_.setBounds (getLocalBounds());
+        overwriteComponent_.targetFile = file;
+        overwriteComponent_.setTitle (VardunOverwriteComponent::questionFor (file));
+        overwriteComponent_.show (2, DialogArt::asteriskIcon);
+        return;
+    }
+
+    if (! presetMenu->writePreset (processor, file.getFullPathName()))
+    {
+        VardunOverwriteComponent::reportSaveFailure (alertComponent_, file);
+        return;
+    }
+
+    processor->setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), file));
+    browser->refresh();
+    hide();
+}

@@ -1,0 +1,237 @@
+#include "PanelTestHelpers.h"
+#include "PresetTreeTestHelpers.h"
+
+#include <LumiverPX2741AudioProcessor.h>
+#include <VardunPresetBrowser.h>
+#include <VardunPresetMenu.h>
+
+using namespace PanelTest;
+
+namespace
+{
+    struct HostDisplay : juce::AudioProcessorListener
+    {
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int, float) override {}
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override  { ++updates; }
+        int updates = 0;
+    };
+
+    /** The editor's save-preset browser in a window standing in for the editor, over a tree
+        with a folder Pads, a plain file "plain", a folder "Folder.vpxp", and beside the root
+        a folder whose name starts with the root's and one spelled in other letter case. */
+    struct SaveBrowser
+    {
+        SaveBrowser()   { menu.setDirectoryPath (tree.root.getFullPathName()); processor.addListener (&hostDisplay); window.addChildComponent (browser); }
+        ~SaveBrowser()  { processor.removeListener (&hostDisplay); }
+
+        juce::FileBrowserComponent& list()  { return child<juce::FileBrowserComponent> (browser, {}); }
+        juce::Component& overwrite()        { return child (browser, "overwriteComponent_"); }
+        juce::String storedPath()           { return processor.getActivePresetPath(); }
+        bool usable (const char* button)    { return child (browser, button).isEnabled() && child (browser, button).getAlpha() == 1.0f; }
+
+        /** Shows the browser on a folder given relative to the root, with a name typed. */
+        void open (const juce::String& folder, const juce::String& name)
+        {
+            browser.show();
+            list().setRoot (tree.root.getChildFile (folder));
+            list().setFileName (name);
+        }
+
+        PresetTreeTest::Tree tree { "Pads/", "plain", "Folder.vpxp/", "../LumiverPX2741 old/", "../lumiverpx2741/" };
+        LumiverPX2741AudioProcessor processor;
+        HostDisplay hostDisplay;
+        VardunPresetMenu menu { "presetMenu_" };
+        Window window;
+        VardunPresetBrowser browser { "savePresetBrowser_", tree.root, "*.vpxp", 5, 1, 5, 3, 8, &processor, &menu };
+    };
+
+    juce::String textOf (juce::Component& panel)  { return child<juce::Label> (panel, "titleText_").getText(); }
+}
+
+TEST (VardunPresetBrowser, SavesTheTypedNameAsAPresetAndStoresItsRelativePath)
+{
+    struct Case { const char* folder; const char* name; const char* stored; };
+
+    for (const auto& c : { Case { "", "Mellow", "Mellow.vpxp" }, Case { "", "Mellow.VPXP", "Mellow.VPXP.vpxp" },
+                           Case { "", "Mellow.vpxp", "Mellow.vpxp" }, Case { "Pads", "Mellow", "Pads/Mellow.vpxp" },
+                           Case { "", "Pads/Mellow", "Pads/Mellow.vpxp" } })
+    {
+        SCOPED_TRACE (c.name);
+        SaveBrowser f;
+        f.open (c.folder, c.name);
+        ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
+        click (f.browser, "OK");
+
+        EXPECT_EQ (presetLoaded, f.menu.readPreset (&f.processor, c.stored));
+        EXPECT_EQ (f.storedPath(), c.stored);
+        EXPECT_EQ (1, f.hostDisplay.updates);
+        EXPECT_FALSE (f.browser.isVisible() || f.browser.isTimerRunning());
+        EXPECT_EQ (Chain {}, modalChain());
+    }
+}
+
+TEST (VardunPresetBrowser, AsksBeforeOverwritingAndReturnsToTheBrowserOnCancel)
+{
+    SaveBrowser f;
+    const auto existing = f.tree.add ("Pads/Mellow.vpxp");
+    existing.replaceWithText ("old");
+
+    // The click that chose the file comes just before the double-click: OK is decided then.
+    f.open ("Pads", "Mellow.vpxp");
+    f.list().fileDoubleClicked (existing);
+    deliverPendingMessages();
+    EXPECT_EQ (Chain { &f.overwrite() }, modalChain());
+    EXPECT_EQ (textOf (f.overwrite()), "Are you sure you want to overwrite this preset?\n\n\"Pads/Mellow.vpxp\"");
+    writePicture (f.overwrite(), "overwrite-question");
+
+    click (f.overwrite(), "CANCEL");
+    EXPECT_EQ (Chain { &f.browser }, modalChain());
+    EXPECT_EQ (existing.loadFileAsString() + " " + f.storedPath(), "old Init.vpxp");
+
+    f.list().setFileName ("Mellow");
+    ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
+    click (f.browser, "OK");
+    click (f.overwrite(), "OK");
+    EXPECT_EQ (presetLoaded, f.menu.readPreset (&f.processor, "Pads/Mellow.vpxp"));
+    EXPECT_EQ (f.storedPath(), "Pads/Mellow.vpxp");
+    EXPECT_FALSE (f.browser.isVisible() || f.overwrite().isVisible());
+    EXPECT_EQ (Chain {}, modalChain());
+}
+
+TEST (VardunPresetBrowser, OffersOkAndNewFolderOnlyInsideThePresetTree)
+{
+    struct Case { const char* folder; const char* name; bool inTree; };
+
+    for (const auto& c : { Case { "", "Mellow", true }, Case { "Pads", "Mellow", true }, Case { "..", "Mellow", false },
+                           Case { "../LumiverPX2741 old", "Mellow", false }, Case { "../lumiverpx2741", "Mellow", false },
+                           Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", false },
+                           Case { "", "../LumiverPX2741 old/Mellow", false },
+                           Case { "", "~/Mellow", false }, Case { "", "~Mellow", false } })   // read as home folders
+    {
+        SCOPED_TRACE (juce::String (c.folder) + " " + c.name);
+        SaveBrowser f;
+        f.open (c.folder, c.name);
+        EXPECT_TRUE (pumpUntil ([&] { return f.usable ("OK") == c.inTree && f.usable ("New Folder") == c.inTree; }));
+
+        if (c.inTree)
+            continue;
+
+        // Neither a double-click nor a save or new folder asked for between two polls goes through.
+        f.list().fileDoubleClicked (f.tree.root.getChildFile ("plain"));
+        deliverPendingMessages();
+        f.browser.savePreset();
+        f.browser.createNewFolder();
+        EXPECT_EQ (Chain { &f.browser }, modalChain());
+        EXPECT_EQ (f.storedPath(), "Init.vpxp");
+        const auto home = juce::File::getSpecialLocation (juce::File::userHomeDirectory);
+        EXPECT_TRUE (home.findChildFiles (juce::File::findFilesAndDirectories, true, "*Mellow*").isEmpty());
+        f.browser.hide();
+    }
+}
+
+TEST (VardunPresetBrowser, AFailedWriteIsReportedStoresNothingAndKeepsThePanelsOpen)
+{
+    // Nothing can be written below the plain file "plain"; over the folder "Folder.vpxp" the
+    // question comes first. The editor's own box (no name typed) may be given a preset path from
+    // a host document that leads out of the tree.
+    struct Case { const char* name; const char* file; };
+
+    for (const auto& c : { Case { "plain/Mellow", "plain/Mellow.vpxp" }, Case { "Folder", "Folder.vpxp" },
+                           Case { nullptr, "outside the tree" } })
+    {
+        SCOPED_TRACE (c.file);
+        SaveBrowser f;
+        VardunOverwriteComponent editorBox ("overwritePresetComponent_", &f.processor, &f.menu);
+        f.window.addChildComponent (editorBox);
+        editorBox.targetFile = f.tree.add ("../LumiverPX2741 old/x.vpxp");
+        auto* asker = c.name != nullptr ? &f.overwrite() : &editorBox;
+
+        if (c.name == nullptr)
+            editorBox.show (2, 1);
+        else
+        {
+            f.open ({}, c.name);
+            ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
+            click (f.browser, "OK");
+        }
+
+        const bool asked = asker->isVisible();
+        if (asked)
+            click (*asker, "OK");
+
+        auto& reporter = asked ? *asker : f.browser;
+        auto& alert = child (reporter, "alertComponent_");
+        const auto shown = c.name != nullptr ? c.file : editorBox.targetFile.getFullPathName();
+        EXPECT_EQ (Chain { &alert }, modalChain());
+        EXPECT_EQ (textOf (alert), "Couldn't save the preset!\n\n\"" + shown + "\"");
+        click (alert, "OK");
+        EXPECT_EQ (Chain { &reporter }, modalChain());
+        EXPECT_EQ (f.storedPath(), "Init.vpxp");
+        EXPECT_EQ (c.name != nullptr, f.browser.isVisible());
+
+        if (asked)
+            click (*asker, "CANCEL");
+
+        f.browser.hide();
+    }
+}
+
+TEST (VardunPresetBrowser, HandsTheModalStateAlongItsPanelsAndBack)
+{
+    SaveBrowser f;
+    for (auto* entry : { "Lead.vpxp", "Pads/Soft.vpxp", "notes.txt" })
+        f.tree.add (entry);
+
+    f.browser.show();
+    f.browser.show();   // a second show leaves the chain as it was
+    EXPECT_EQ (Chain { &f.browser }, modalChain());
+    auto& listed = f.list().getDisplayComponent()->directoryContentsList;
+    ASSERT_TRUE (pumpUntil ([&] { return ! listed.isStillLoading() && listed.getNumFiles() == 3; }));   // Folder.vpxp, Pads, Lead.vpxp
+    writePicture (f.browser, "save-preset-browser");
+
+    click (f.browser, "New Folder");
+    auto& dialog = child (f.browser, "newFolderComponent_");
+    child<juce::TextEditor> (dialog, "textEditor_").setText ("Pads");
+    ASSERT_TRUE (pumpUntil ([&] { return child (dialog, "OK").isEnabled(); }));
+    click (dialog, "OK");
+    auto& alert = child (dialog, "alertComponent_");
+    EXPECT_EQ (Chain { &alert }, modalChain());
+
+    const std::tuple<juce::Component*, const char*, juce::Component*> steps[] = {
+        { &alert, "OK", &dialog }, { &dialog, "CANCEL", &f.browser }, { &f.browser, "CANCEL", nullptr } };
+
+    for (auto [panel, button, nowModal] : steps)
+    {
+        click (*panel, button);
+        EXPECT_EQ (nowModal != nullptr ? Chain { nowModal } : Chain {}, modalChain());
+    }
+}
+
+TEST (VardunFileBrowser, BuildsTheChildrenOfItsTypeAndNothingForOtherTypes)
+{
+    TempFolder folder;
+
+    for (auto [type, numChildren] : { std::pair { 1, 3 }, { 4, 3 }, { 5, 5 }, { 0, 0 }, { 6, 0 }, { -1, 0 } })
+    {
+        SCOPED_TRACE (type);
+        Window window;
+        VardunFileBrowser browser ("browser", folder.file, " ", type, 2, 1, 3, 8);
+        window.addChildComponent (browser);
+        EXPECT_EQ (numChildren, browser.getNumChildComponents());
+        browser.show();
+        browser.timerCallback();
+        EXPECT_EQ (numChildren > 0 ? Chain { &browser } : Chain {}, modalChain());
+
+        browser.hide();
+    }
+
+    // Built before its root folder exists, the browser starts beside it; the first show goes in.
+    Window window;
+    const auto root = folder.file.getChildFile ("Presets");
+    VardunFileBrowser browser ("browser", root, "*.vpxp", 5, 1, 5, 3, 8);
+    window.addChildComponent (browser);
+    root.createDirectory();
+    browser.show();
+    EXPECT_EQ (root, child<juce::FileBrowserComponent> (browser, {}).getRoot());
+    browser.hide();
+}
