@@ -1,4 +1,5 @@
 #include "LumiverPX2741AudioProcessor.h"
+#include "LumiverPX2741AudioProcessorEditor.h"
 
 // The plug-in's two factories, kept apart from the processor so that the
 // processor library links and tests without any editor. They share one file so
@@ -12,9 +13,8 @@ juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
     return new LumiverPX2741AudioProcessor();
 }
 
-// Until the product's own editor is in place, hosts get the framework's
-// generic parameter editor.
+/** The plug-in's window; the host owns and deletes it. */
 juce::AudioProcessorEditor* LumiverPX2741AudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new LumiverPX2741AudioProcessorEditor (this);
 }
