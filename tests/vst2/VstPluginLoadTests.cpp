@@ -1,7 +1,9 @@
 #include "LumiverPX2741AudioProcessor.h"
+#include "PluginWindowLayout.h"
 #include "StandInHost.h"
 #include "VstOpcodes.h"
 #include "VstRecords.h"
+#include "X11WindowReader.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -358,31 +360,20 @@ TEST (VstPluginLoad, CloseDeletesTheInstance)
 
 TEST (VstPluginEditor, OpensInsideTheHostsWindow)
 {
+    using namespace PluginWindowLayout;
+
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    // The host's window, made as a host would make it. A virtual display busy
-    // with other test processes may refuse a connection for a moment.
-    Display* display = nullptr;
-
-    for (int attempt = 0; attempt < 50 && display == nullptr; ++attempt)
-    {
-        display = XOpenDisplay (nullptr);
-
-        if (display == nullptr)
-            juce::Thread::sleep (100);
-    }
-
-    ASSERT_NE (display, nullptr) << "cannot connect to X display "
-                                 << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-
-    // A desktop's window manager defines these; the bare virtual display has
-    // none, and the framework's windows take them for granted.
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
-                        "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
-        XInternAtom (display, name, False);
+    // The host's window, made as a host would make it, and kept off screen so
+    // that windows of other tests cannot cover what is read back from it.
+    X11WindowReader reader;
+    ASSERT_TRUE (reader.isConnected()) << "cannot connect to X display "
+                                       << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
+    auto* display = reader.getDisplay();
 
     const auto hostWindow = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0, 0);
+    reader.keepContentsOf (hostWindow);
     XMapWindow (display, hostWindow);
     XFlush (display);
 
@@ -395,8 +386,8 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     ERect* rect = nullptr;
     ASSERT_EQ (instance.dispatch (EffectOpcode::editorGetRect, 0, 0, &rect), 1);
     ASSERT_NE (rect, nullptr);
-    EXPECT_GT (rect->right - rect->left, 0);
-    EXPECT_GT (rect->bottom - rect->top, 0);
+    EXPECT_EQ (rect->right - rect->left, width);
+    EXPECT_EQ (rect->bottom - rect->top, height);
 
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorOpen, 0, 0, parent), 1);
 
@@ -413,16 +404,35 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     if (children != nullptr)
         XFree (children);
 
+    // A host drives an open editor by calling idle again and again.
+    const auto idle = [&instance]
+    {
+        instance.dispatch (EffectOpcode::editorIdle);
+        juce::Thread::sleep (1);
+    };
+
+    X11WindowReader::WindowId view = 0;
+    ASSERT_TRUE (WindowPixels::runUntil (idle, [&]
+    {
+        view = reader.findDrawingWindow (hostWindow, width, height);
+        return view != 0;
+    }, openTimeoutMs));
+
+    const auto before = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
+    ASSERT_TRUE (before.isValid());
+
+    // Automation from the host moves the depth knob within a few of the editor's ticks.
+    instance.effect->setParameterEntry (instance.effect, depthIndex, 1.0f);
+    EXPECT_TRUE (WindowPixels::runUntil (idle, [&] { return WindowPixels::differInside (before, reader.grab (view), depthKnob); },
+                                         changeTimeoutMs));
+
+    const auto after = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
+    EXPECT_TRUE (WindowPixels::differInside (before, after, depthKnob));
+    EXPECT_FALSE (WindowPixels::differOutside (before, after, { depthKnob, presetStrip }));
+
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorClose), 0);
+    EXPECT_FALSE (reader.exists (view));
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorOpen, 0, 0, nullptr), 0);
 
     XDestroyWindow (display, hostWindow);
-    XCloseDisplay (display);
-}
-
-int main (int argc, char** argv)
-{
-    testing::InitGoogleTest (&argc, argv);
-    juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    return RUN_ALL_TESTS();
 }
