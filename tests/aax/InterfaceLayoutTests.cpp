@@ -9,7 +9,12 @@
 #include "AAX_IACFPropertyMap.h"
 #include "AAX_IACFTransport.h"
 #include "AAX_IACFViewContainer.h"
+#include "AAX_IDisplayDelegate.h"
+#include "AAX_IParameter.h"
+#include "AAX_IParameterValue.h"
 #include "AAX_IString.h"
+#include "AAX_ITaperDelegate.h"
+#include "CACFUnknown.h"
 
 #include <cstring>
 
@@ -168,4 +173,52 @@ TEST (HostInterfaceLayout, StringInterface)
     EXPECT_EQ (positionOf (&AAX_IString::Set), 5);
     EXPECT_EQ (positionOf (static_cast<AssignText> (&AAX_IString::operator=)), 6);
     EXPECT_EQ (positionOf (static_cast<AssignChars> (&AAX_IString::operator=)), 7);
+}
+
+TEST (LibraryLayout, ObjectBaseParameterAndDelegates)
+{
+    using ValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, AAX_CString*) const;
+    using LimitedValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, int32_t, AAX_CString*) const;
+    using ValueString = bool (AAX_IParameter::*) (AAX_CString*) const;
+    using LimitedValueString = bool (AAX_IParameter::*) (int32_t, AAX_CString*) const;
+    using TextFromValue = bool (AAX_IParameter::*) (double, AAX_CString&) const;
+    using LimitedTextFromValue = bool (AAX_IParameter::*) (double, int32_t, AAX_CString&) const;
+
+    // After the destructor's two entries.
+    EXPECT_EQ (positionOf (&CACFUnknown::InitializeInstance), 2);
+    EXPECT_EQ (positionOf (&CACFUnknown::FinalRelease), 3);
+    EXPECT_EQ (positionOf (&CACFUnknown::ReclaimMemory), 4);
+    EXPECT_EQ (positionOf (&CACFUnknown::InternalQueryInterface), 5);
+    EXPECT_EQ (positionOf (&CACFUnknown::InternalAddRef), 6);
+    EXPECT_EQ (positionOf (&CACFUnknown::InternalRelease), 7);
+
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::Clone), 2);
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::GetMaximumValue), 3);
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::GetMinimumValue), 4);
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::ConstrainRealValue), 5);
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::NormalizedToReal), 6);
+    EXPECT_EQ (positionOf (&AAX_ITaperDelegate<float>::RealToNormalized), 7);
+
+    EXPECT_EQ (positionOf (&AAX_IDisplayDelegate<float>::Clone), 2);
+    EXPECT_EQ (positionOf (static_cast<ValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)), 3);
+    EXPECT_EQ (positionOf (static_cast<LimitedValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)), 4);
+    EXPECT_EQ (positionOf (&AAX_IDisplayDelegate<float>::StringToValue), 5);
+
+    EXPECT_EQ (positionOf (&AAX_IParameterValue::Clone), 2);
+    EXPECT_EQ (positionOf (&AAX_IParameterValue::Identifier), 3);
+    EXPECT_EQ (positionOf (&AAX_IParameterValue::GetValueAsBool), 4);
+    EXPECT_EQ (positionOf (&AAX_IParameterValue::GetValueAsString), 8);
+
+    EXPECT_EQ (positionOf (&AAX_IParameter::CloneValue), 2);
+    EXPECT_EQ (positionOf (&AAX_IParameter::Automatable), 9);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetNormalizedValue), 13);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetStepValue), 23);
+    EXPECT_EQ (positionOf (static_cast<ValueString> (&AAX_IParameter::GetValueString)), 24);
+    EXPECT_EQ (positionOf (static_cast<LimitedValueString> (&AAX_IParameter::GetValueString)), 25);
+    EXPECT_EQ (positionOf (static_cast<TextFromValue> (&AAX_IParameter::GetStringFromNormalizedValue)), 35);
+    EXPECT_EQ (positionOf (static_cast<LimitedTextFromValue> (&AAX_IParameter::GetStringFromNormalizedValue)), 36);
+    EXPECT_EQ (positionOf (&AAX_IParameter::GetValueAsBool), 38);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetValueWithString), 47);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetDisplayDelegate), 53);
+    EXPECT_EQ (positionOf (&AAX_IParameter::UpdateNormalizedValue), 54);
 }
