@@ -3,7 +3,7 @@
 #include "AAX_Exports.h"
 #include "AAX_ICollection.h"
 #include "AAX_IEffectGUI.h"
-#include "AAX_IEffectParameters.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 #include "AAX_CHostServices.h"
 #include "FakeHostInterfaces.h"
@@ -35,7 +35,7 @@ namespace
         IACFPluginDefinition* const untouched = reinterpret_cast<IACFPluginDefinition*> (0x1234);
     };
 
-    class Effect : public AAX_IEffectParameters {};
+    class Effect : public AAX_CEffectParameters {};
     class Gui : public AAX_IEffectGUI {};
 }
 

@@ -7,6 +7,7 @@
 #include <locale>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -160,9 +161,18 @@ namespace fakehost
         /** The most recent call of an operation, or null. */
         const Call* lastCall (const std::string& interfaceName, const std::string& operation) const;
 
+        /** Guards the records below, which host threads of a test may fill at once. */
+        std::mutex recordLock;
+
         std::vector<Call> calls;
         std::vector<std::string> createdClasses;
         std::vector<std::string> releaseOrder;
+
+        /** The payload of the last packet posted to each port. */
+        std::map<AAX_CFieldIndex, std::vector<char>> packets;
+
+        /** Every set-value request, in order: identifier and normalized value. */
+        std::vector<std::pair<std::string, double>> setRequests;
 
         /** What every host operation returns, so a test can tell it was passed back unchanged. */
         static constexpr AAX_Result hostResult = 4711;
@@ -190,6 +200,7 @@ namespace fakehost
     template <typename... Args>
     AAX_Result FakeInterface<Interface>::log (const char* operation, const Args&... args) const
     {
+        const std::lock_guard<std::mutex> lock (host.recordLock);
         host.calls.push_back ({ name, operation, describeAll (args...) });
         return Host::hostResult;
     }

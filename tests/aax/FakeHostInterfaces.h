@@ -222,7 +222,16 @@ namespace fakehost
         AAX_Result GetTODLocation (int64_t* t) const override                       { return this->log ("GetTODLocation", t); }
         AAX_Result SetSignalLatency (int32_t s) override                            { return this->log ("SetSignalLatency", s); }
         AAX_Result SetCycleCount (AAX_EProperty* p, int32_t* v, int32_t n) override { return this->log ("SetCycleCount", p, v, n); }
-        AAX_Result PostPacket (AAX_CFieldIndex f, const void* p, uint32_t s) override { return this->log ("PostPacket", f, p, s); }
+        AAX_Result PostPacket (AAX_CFieldIndex f, const void* p, uint32_t s) override
+        {
+            {
+                const std::lock_guard<std::mutex> lock (this->host.recordLock);
+                const auto* bytes = static_cast<const char*> (p);
+                this->host.packets[f] = bytes != nullptr ? std::vector<char> (bytes, bytes + s) : std::vector<char>();
+            }
+
+            return this->log ("PostPacket", f, p, s);
+        }
         AAX_Result GetCurrentMeterValue (AAX_CTypeID m, float* v) const override    { return this->log ("GetCurrentMeterValue", m, v); }
         AAX_Result GetMeterPeakValue (AAX_CTypeID m, float* v) const override       { return this->log ("GetMeterPeakValue", m, v); }
         AAX_Result ClearMeterPeakValue (AAX_CTypeID m) const override               { return this->log ("ClearMeterPeakValue", m); }
@@ -270,7 +279,15 @@ namespace fakehost
 
         AAX_Result RegisterParameter (AAX_CParamID p) override                      { return log ("RegisterParameter", p); }
         AAX_Result UnregisterParameter (AAX_CParamID p) override                    { return log ("UnregisterParameter", p); }
-        AAX_Result PostSetValueRequest (AAX_CParamID p, double v) const override    { return log ("PostSetValueRequest", p, v); }
+        AAX_Result PostSetValueRequest (AAX_CParamID p, double v) const override
+        {
+            {
+                const std::lock_guard<std::mutex> lock (host.recordLock);
+                host.setRequests.emplace_back (p, v);
+            }
+
+            return log ("PostSetValueRequest", p, v);
+        }
         AAX_Result PostCurrentValue (AAX_CParamID p, double v) const override       { return log ("PostCurrentValue", p, v); }
         AAX_Result PostTouchRequest (AAX_CParamID p) override                       { return log ("PostTouchRequest", p); }
         AAX_Result PostReleaseRequest (AAX_CParamID p) override                     { return log ("PostReleaseRequest", p); }

@@ -9,6 +9,7 @@
 #include "AAX_IACFPropertyMap.h"
 #include "AAX_IACFTransport.h"
 #include "AAX_IACFViewContainer.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_IDisplayDelegate.h"
 #include "AAX_IParameter.h"
 #include "AAX_IParameterValue.h"
@@ -221,4 +222,44 @@ TEST (LibraryLayout, ObjectBaseParameterAndDelegates)
     EXPECT_EQ (positionOf (&AAX_IParameter::SetValueWithString), 47);
     EXPECT_EQ (positionOf (&AAX_IParameter::SetDisplayDelegate), 53);
     EXPECT_EQ (positionOf (&AAX_IParameter::UpdateNormalizedValue), 54);
+}
+
+TEST (HostInterfaceLayout, EffectParameters)
+{
+    using V1 = AAX_IACFEffectParameters;
+    using V2 = AAX_IACFEffectParameters_V2;
+    using V3 = AAX_IACFEffectParameters_V3;
+
+    const int positions[] = {
+        positionOf (&V1::Initialize), positionOf (&V1::Uninitialize), positionOf (&V1::NotificationReceived),
+        positionOf (&V1::GetNumberOfParameters), positionOf (&V1::GetMasterBypassParameter),
+        positionOf (&V1::GetParameterIsAutomatable), positionOf (&V1::GetParameterNumberOfSteps),
+        positionOf (&V1::GetParameterName), positionOf (&V1::GetParameterNameOfLength),
+        positionOf (&V1::GetParameterDefaultNormalizedValue), positionOf (&V1::SetParameterDefaultNormalizedValue),
+        positionOf (&V1::GetParameterType), positionOf (&V1::GetParameterOrientation), positionOf (&V1::GetParameter),
+        positionOf (&V1::GetParameterIndex), positionOf (&V1::GetParameterIDFromIndex), positionOf (&V1::GetParameterValueInfo),
+        positionOf (&V1::GetParameterValueFromString), positionOf (&V1::GetParameterStringFromValue),
+        positionOf (&V1::GetParameterValueString), positionOf (&V1::GetParameterNormalizedValue),
+        positionOf (&V1::SetParameterNormalizedValue), positionOf (&V1::SetParameterNormalizedRelative),
+        positionOf (&V1::TouchParameter), positionOf (&V1::ReleaseParameter), positionOf (&V1::UpdateParameterTouch),
+        positionOf (&V1::UpdateParameterNormalizedValue), positionOf (&V1::UpdateParameterNormalizedRelative),
+        positionOf (&V1::GenerateCoefficients), positionOf (&V1::ResetFieldData), positionOf (&V1::GetNumberOfChunks),
+        positionOf (&V1::GetChunkIDFromIndex), positionOf (&V1::GetChunkSize), positionOf (&V1::GetChunk),
+        positionOf (&V1::SetChunk), positionOf (&V1::CompareActiveChunk), positionOf (&V1::GetNumberOfChanges),
+        positionOf (&V1::TimerWakeup), positionOf (&V1::GetCurveData), positionOf (&V1::GetCustomData),
+        positionOf (&V1::SetCustomData), positionOf (&V2::DoMIDITransfers), positionOf (&V2::RenderAudio_Hybrid),
+        positionOf (&V2::UpdateMIDINodes), positionOf (&V2::UpdateControlMIDINodes),
+        positionOf (&V3::GetCurveDataMeterIds), positionOf (&V3::GetCurveDataDisplayRange),
+        // The object's own operations follow the host's, after the destructor's two entries.
+        positionOf (&AAX_IEffectParameters::InternalQueryInterface), positionOf (&AAX_CEffectParameters::EffectInit),
+    };
+
+    const int expected[] = { 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+                             27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49,
+                             50, 53 };
+
+    ASSERT_EQ (std::size (positions), std::size (expected));
+
+    for (size_t k = 0; k < std::size (expected); ++k)
+        EXPECT_EQ (positions[k], expected[k]) << "operation " << k;
 }

@@ -2,7 +2,7 @@
 
 #include "ACFPtr.h"
 #include "AAX_IEffectGUI.h"
-#include "AAX_IEffectParameters.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 
 #include <cstring>
@@ -17,7 +17,7 @@ namespace
         bool finalReleasedBeforeDestruction = false;
     };
 
-    class TestEffectParameters : public AAX_IEffectParameters
+    class TestEffectParameters : public AAX_CEffectParameters
     {
     public:
         explicit TestEffectParameters (LifeRecord& r) : record (r) {}
