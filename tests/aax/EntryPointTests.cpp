@@ -2,7 +2,7 @@
 
 #include "AAX_Exports.h"
 #include "AAX_ICollection.h"
-#include "AAX_IEffectGUI.h"
+#include "AAX_CEffectGUI.h"
 #include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 #include "AAX_CHostServices.h"
@@ -36,7 +36,12 @@ namespace
     };
 
     class Effect : public AAX_CEffectParameters {};
-    class Gui : public AAX_IEffectGUI {};
+    class Gui : public AAX_CEffectGUI
+    {
+        void CreateViewContents() override {}
+        void CreateViewContainer() override {}
+        void DeleteViewContainer() override {}
+    };
 }
 
 TEST_F (EntryPoints, ReportTheSdkVersionAndNoComponents)

@@ -17,6 +17,9 @@ namespace fakehost
         if (host.isWithheld (iid))
             return ACF_E_NOINTERFACE;
 
+        if (this == &host && host.effectParameters != nullptr && iid == IID_IAAXEffectParametersV1)
+            return host.effectParameters->QueryInterface (iid, out);
+
         for (auto& [offeredIID, face] : offered)
         {
             if (offeredIID == iid)

@@ -177,9 +177,16 @@ namespace fakehost
         /** What every host operation returns, so a test can tell it was passed back unchanged. */
         static constexpr AAX_Result hostResult = 4711;
 
-        /** What the host's view container returns from GetType and GetPtr. */
+        /** What the host's view container returns from GetType and GetPtr: by default a
+            type of its own and the address of nativeView.
+        */
         static constexpr int32_t viewType = 3;
+        int32_t containerType = viewType;
         int nativeView = 0;
+        void* nativeViewPointer = &nativeView;
+
+        /** The effect's data model, which a GUI finds through the host object; none by default. */
+        IACFUnknown* effectParameters = nullptr;
 
         /** Texts the host writes into an AAX_IString. */
         static constexpr const char* effectID = "com.vardun.stand-in";

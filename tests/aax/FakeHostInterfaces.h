@@ -331,8 +331,8 @@ namespace fakehost
     public:
         using Base::Base;
 
-        int32_t GetType() override                                                  { this->log ("GetType"); return Host::viewType; }
-        void* GetPtr() override                                                     { this->log ("GetPtr"); return &this->host.nativeView; }
+        int32_t GetType() override                                                  { this->log ("GetType"); return this->host.containerType; }
+        void* GetPtr() override                                                     { this->log ("GetPtr"); return this->host.nativeViewPointer; }
         AAX_Result GetModifiers (uint32_t* m) override                              { return this->log ("GetModifiers", m); }
         AAX_Result SetViewSize (AAX_Point& s) override                              { return this->log ("SetViewSize", s); }
         AAX_Result HandleParameterMouseDown (AAX_CParamID p, uint32_t m) override   { return this->log ("HandleParameterMouseDown", p, m); }

@@ -9,6 +9,7 @@
 #include "AAX_IACFPropertyMap.h"
 #include "AAX_IACFTransport.h"
 #include "AAX_IACFViewContainer.h"
+#include "AAX_CEffectGUI.h"
 #include "AAX_CEffectParameters.h"
 #include "AAX_IDisplayDelegate.h"
 #include "AAX_IParameter.h"
@@ -262,4 +263,38 @@ TEST (HostInterfaceLayout, EffectParameters)
 
     for (size_t k = 0; k < std::size (expected); ++k)
         EXPECT_EQ (positions[k], expected[k]) << "operation " << k;
+}
+
+namespace
+{
+    /** Reaches the GUI base's protected operations for their positions. */
+    struct GuiPositions : public AAX_CEffectGUI
+    {
+        static std::vector<int> ownOperations()
+        {
+            return { positionOf (&GuiPositions::CreateViewContents), positionOf (&GuiPositions::CreateViewContainer),
+                     positionOf (&GuiPositions::DeleteViewContainer), positionOf (&GuiPositions::UpdateAllParameters) };
+        }
+    };
+}
+
+TEST (HostInterfaceLayout, EffectGUI)
+{
+    using GUI = AAX_IACFEffectGUI;
+
+    const int positions[] = {
+        positionOf (&GUI::Initialize), positionOf (&GUI::Uninitialize), positionOf (&GUI::NotificationReceived),
+        positionOf (&GUI::SetViewContainer), positionOf (&GUI::GetViewSize), positionOf (&GUI::Draw),
+        positionOf (&GUI::TimerWakeup), positionOf (&GUI::ParameterUpdated), positionOf (&GUI::GetCustomLabel),
+        positionOf (&GUI::SetControlHighlightInfo), positionOf (&AAX_IEffectGUI::InternalQueryInterface),
+    };
+
+    const int expected[] = { 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13 };
+    ASSERT_EQ (std::size (positions), std::size (expected));
+
+    for (size_t k = 0; k < std::size (expected); ++k)
+        EXPECT_EQ (positions[k], expected[k]) << "operation " << k;
+
+    // After the destructor's two entries.
+    EXPECT_EQ (GuiPositions::ownOperations(), (std::vector<int> { 16, 17, 18, 19 }));
 }

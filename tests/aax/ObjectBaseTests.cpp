@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ACFPtr.h"
-#include "AAX_IEffectGUI.h"
+#include "AAX_CEffectGUI.h"
 #include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 
@@ -33,8 +33,11 @@ namespace
         LifeRecord& record;
     };
 
-    class TestEffectGUI : public AAX_IEffectGUI
+    class TestEffectGUI : public AAX_CEffectGUI
     {
+        void CreateViewContents() override {}
+        void CreateViewContainer() override {}
+        void DeleteViewContainer() override {}
     };
 
     /** The host-visible pointer of an effect-parameters object, with one reference taken. */
