@@ -30,6 +30,31 @@ using AAX_EPlugInStrings = int32_t;
 using AAX_EHighlightColor = int32_t;
 using AAX_EParameterOrientation = int32_t;
 
+/** Values of the host's enumerations that the plug-in itself passes: the properties it
+    describes its components with (all between 10 and 401), stem formats (the low 16 bits
+    count the channels), the selectors of its creation functions, its category, the kind
+    of its data ports and the view container of a native X11 window.
+*/
+constexpr AAX_EProperty AAX_eProperty_ManufacturerID = 10;
+constexpr AAX_EProperty AAX_eProperty_ProductID = 11;
+constexpr AAX_EProperty AAX_eProperty_PlugInID_Native = 12;
+constexpr AAX_EProperty AAX_eProperty_PlugInID_AudioSuite = 13;
+constexpr AAX_EProperty AAX_eProperty_InputStemFormat = 20;
+constexpr AAX_EProperty AAX_eProperty_OutputStemFormat = 21;
+constexpr AAX_EProperty AAX_eProperty_CanBypass = 22;
+
+constexpr AAX_EStemFormat AAX_eStemFormat_Mono = 1;
+constexpr AAX_EStemFormat AAX_eStemFormat_Stereo = 2;
+
+inline int32_t AAX_StemFormatChannelCount (AAX_EStemFormat stemFormat) noexcept    { return stemFormat & 0xFFFF; }
+
+constexpr AAX_CProcPtrID AAX_ProcPtrID_Create_EffectParameters = 0;
+constexpr AAX_CProcPtrID AAX_ProcPtrID_Create_EffectGUI = 1;
+
+constexpr uint32_t AAX_ePlugInCategory_Modulation = 0x00000040;
+constexpr AAX_EDataInPortType AAX_eDataInPortType_Unbuffered = 0;
+constexpr int32_t AAX_eViewContainer_Type_X11Window = 1;
+
 /** Where a confirmed parameter value came from. The host gives the values meaning; the
     library passes them on and uses only "unspecified" of its own.
 */
@@ -128,6 +153,12 @@ inline const char* AAX_GetChunkData (const AAX_SPlugInChunk* chunk) noexcept
 using AAX_CProcessProc = void (*) (void* const instancesBegin[], const void* instancesEnd);
 using AAX_CInstanceInitProc = int32_t (*) (const void* instanceContext, AAX_EComponentInstanceInitAction action);
 using AAX_CBackgroundProc = int32_t (*) ();
+
+/** A creation function the host calls for a new effect-parameters or GUI object: the
+    object's host-visible interface, with no reference taken yet, or null.
+*/
+class IACFUnknown;
+using AAX_CCreateObjectProc = IACFUnknown* (*) ();
 
 /** The result codes of the library. */
 enum AAX_EError : AAX_Result

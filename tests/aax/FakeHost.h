@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -64,6 +65,30 @@ namespace fakehost
 
     class Host;
 
+    /** What the plug-in registered for one component: its fields (kind and size) and its
+        native process routine with its property map.
+    */
+    struct DescribedComponent
+    {
+        enum class FieldKind { audioIn, audioOut, bufferLength, dataPort, privateData };
+        struct Field { FieldKind kind; uint32_t size; };
+
+        std::map<AAX_CFieldIndex, Field> fields;
+        AAX_CProcessProc process = nullptr;
+        IACFUnknown* properties = nullptr;
+    };
+
+    /** What the host's controller and transport answer once a session sets them: they
+        then return 0 with these values instead of the host's result.
+    */
+    struct SessionAnswers
+    {
+        float sampleRate = 44100.0f;
+        AAX_EStemFormat inputStemFormat = 2;
+        AAX_EStemFormat outputStemFormat = 2;
+        double tempo = 120.0;
+    };
+
     /** An interface offered by a host object; counts references and forwards queries to its object. */
     class InterfaceBase
     {
@@ -119,6 +144,10 @@ namespace fakehost
         template <typename... Args>
         AAX_Result log (const char* operation, const Args&... args) const;
 
+        /** Records the call; in a session, stores the session's answer and returns 0. */
+        template <typename Value>
+        AAX_Result answer (const char* operation, Value* out, Value SessionAnswers::* value) const;
+
         HostObject& object;
     };
 
@@ -171,6 +200,18 @@ namespace fakehost
         /** The payload of the last packet posted to each port. */
         std::map<AAX_CFieldIndex, std::vector<char>> packets;
 
+        /** The creation functions the description registered, by selector. */
+        std::map<AAX_CProcPtrID, void*> procPointers;
+
+        /** Every component described, in the order they were made. */
+        std::vector<std::pair<const HostObject*, DescribedComponent>> components;
+        DescribedComponent& componentOf (const HostObject& object);
+
+        /** The properties held by the property map of this interface, or null. */
+        const std::map<AAX_EProperty, int32_t>* propertiesOf (IACFUnknown* map) const;
+
+        std::optional<SessionAnswers> answers;
+
         /** Every set-value request, in order: identifier and normalized value. */
         std::vector<std::pair<std::string, double>> setRequests;
 
@@ -197,9 +238,22 @@ namespace fakehost
 
         struct OwnInterfaces;
         std::unique_ptr<OwnInterfaces> own;
-        std::vector<std::unique_ptr<HostObject>> components;
+        std::vector<std::unique_ptr<HostObject>> madeObjects;
         std::set<std::string> withheld, emptyAnswers;
     };
+
+    template <typename Interface>
+    template <typename Value>
+    AAX_Result FakeInterface<Interface>::answer (const char* operation, Value* out, Value SessionAnswers::* value) const
+    {
+        const auto result = log (operation, out);
+
+        if (! host.answers.has_value())
+            return result;
+
+        *out = *host.answers.*value;
+        return AAX_SUCCESS;
+    }
 
     inline void InterfaceBase::noteRelease()     { host.releaseOrder.push_back (name); }
 
