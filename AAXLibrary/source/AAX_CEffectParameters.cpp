@@ -32,6 +32,30 @@ namespace
         return static_cast<float> (value);
     }
 
+    /** A parameter's value, read by the first typed getter that answers, in the order
+        float, int32, bool, double, text.
+    */
+    struct ProbedValue
+    {
+        enum Kind { none, floatValue, int32Value, boolValue, doubleValue, textValue };
+
+        explicit ProbedValue (const AAX_IParameter& parameter)
+        {
+            if (parameter.GetValueAsFloat (&floatNumber))          kind = floatValue;
+            else if (parameter.GetValueAsInt32 (&int32Number))     kind = int32Value;
+            else if (parameter.GetValueAsBool (&boolean))          kind = boolValue;
+            else if (parameter.GetValueAsDouble (&doubleNumber))   kind = doubleValue;
+            else if (parameter.GetValueAsString (&text))           kind = textValue;
+        }
+
+        Kind kind = none;
+        float floatNumber = 0.0f;
+        int32_t int32Number = 0;
+        bool boolean = false;
+        double doubleNumber = 0.0;
+        AAX_CString text;
+    };
+
     /** The pieces of a text between line breaks; a break at the end adds no empty piece. */
     std::vector<std::string> splitLines (const std::string& text)
     {
@@ -139,6 +163,33 @@ AAX_IParameter* AAX_CEffectParameters::findParameter (AAX_CParamID identifier)
     return mParameterManager.GetParameterByID (identifier);
 }
 
+template <typename Output, typename Read>
+AAX_Result AAX_CEffectParameters::readParameter (AAX_CParamID identifier, Output* output, Read read) const
+{
+    const auto* parameter = findParameter (identifier);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    if (output == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+
+    *output = read (*parameter);
+    return AAX_SUCCESS;
+}
+
+template <typename Change>
+AAX_Result AAX_CEffectParameters::changeParameter (AAX_CParamID identifier, Change change)
+{
+    auto* parameter = findParameter (identifier);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    change (*parameter);
+    return AAX_SUCCESS;
+}
+
 AAX_Result AAX_CEffectParameters::GetNumberOfParameters (int32_t* numParameters) const
 {
     if (numParameters == nullptr)
@@ -241,55 +292,22 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID identif
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID identifier, double* value) const
 {
-    const auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    if (value == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-
-    *value = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return readParameter (identifier, value, [] (const AAX_IParameter& p) { return p.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID identifier, double value)
 {
-    auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedDefaultValue (value);
-    return AAX_SUCCESS;
+    return changeParameter (identifier, [value] (AAX_IParameter& p) { p.SetNormalizedDefaultValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID identifier, AAX_EParameterType* type) const
 {
-    const auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    if (type == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-
-    *type = parameter->GetType();
-    return AAX_SUCCESS;
+    return readParameter (identifier, type, [] (const AAX_IParameter& p) { return p.GetType(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID identifier, AAX_EParameterOrientation* orientation) const
 {
-    const auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    if (orientation == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-
-    *orientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return readParameter (identifier, orientation, [] (const AAX_IParameter& p) { return p.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID identifier, AAX_IParameter** parameter)
@@ -357,82 +375,58 @@ AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID iden
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID identifier, AAX_IString* valueString, int32_t maxLength) const
 {
-    const auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    if (valueString == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-
-    AAX_CString text;
-    parameter->GetValueString (maxLength, &text);
-    valueString->Set (text.Get());
-    return AAX_SUCCESS;
+    return readParameter (identifier, valueString, [maxLength] (const AAX_IParameter& p)
+    {
+        AAX_CString text;
+        p.GetValueString (maxLength, &text);
+        return text;
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID identifier, double* value) const
 {
-    const auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    if (value == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-
-    *value = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return readParameter (identifier, value, [] (const AAX_IParameter& p) { return p.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID identifier, double value)
 {
-    auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedValue (value);
-    return AAX_SUCCESS;
+    // Through the host's automation when a delegate is set.
+    return changeParameter (identifier, [value] (AAX_IParameter& p) { p.SetNormalizedValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID identifier, double delta)
 {
-    double current = 0.0;
-    const auto result = GetParameterNormalizedValue (identifier, &current);
+    double target = 0.0;
+    const auto result = relativeTarget (identifier, delta, target);
 
-    if (result != AAX_SUCCESS)
+    if (result != AAX_SUCCESS || std::isnan (target))
         return result;
 
-    const auto moved = current + delta;
+    return SetParameterNormalizedValue (identifier, target);
+}
 
-    if (std::isnan (moved))
-        return AAX_SUCCESS;
+AAX_Result AAX_CEffectParameters::relativeTarget (AAX_CParamID identifier, double delta, double& target) const
+{
+    // Through the virtual getter, so that a derived class's answer counts.
+    double current = 0.0;
+    const auto result = GetParameterNormalizedValue (identifier, &current);
+    target = current + delta;
 
-    return SetParameterNormalizedValue (identifier, std::max (0.0, std::min (1.0, moved)));
+    if (! std::isnan (target))
+        target = std::max (0.0, std::min (1.0, target));
+
+    return result;
 }
 
 //==============================================================================
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID identifier)
 {
-    auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return changeParameter (identifier, [] (AAX_IParameter& p) { p.Touch(); });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID identifier)
 {
-    auto* parameter = findParameter (identifier);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Release();
-    return AAX_SUCCESS;
+    return changeParameter (identifier, [] (AAX_IParameter& p) { p.Release(); });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)
@@ -470,18 +464,13 @@ int32_t AAX_CEffectParameters::NextChangeCount (int32_t count) noexcept
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamID identifier, double delta)
 {
-    double current = 0.0;
-    const auto result = GetParameterNormalizedValue (identifier, &current);
+    double target = 0.0;
+    const auto result = relativeTarget (identifier, delta, target);
 
-    if (result != AAX_SUCCESS)
+    if (result != AAX_SUCCESS || std::isnan (target))
         return result;
 
-    const auto moved = current + delta;
-
-    if (std::isnan (moved))
-        return AAX_SUCCESS;
-
-    return UpdateParameterNormalizedValue (identifier, std::max (0.0, std::min (1.0, moved)), AAX_eUpdateSource_Unspecified);
+    return UpdateParameterNormalizedValue (identifier, target, AAX_eUpdateSource_Unspecified);
 }
 
 AAX_Result AAX_CEffectParameters::GenerateCoefficients()
@@ -523,22 +512,17 @@ void AAX_CEffectParameters::BuildChunkData() const
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString text;
+        const ProbedValue value (*parameter);
 
-        if (parameter->GetValueAsFloat (&floatValue))
-            mChunkParser.AddDouble (identifier, floatValue);
-        else if (parameter->GetValueAsInt32 (&intValue))
-            mChunkParser.AddInt32 (identifier, intValue);
-        else if (parameter->GetValueAsBool (&boolValue))
-            mChunkParser.AddInt32 (identifier, boolValue ? 1 : 0);
-        else if (parameter->GetValueAsDouble (&doubleValue))
-            mChunkParser.AddDouble (identifier, doubleValue);
-        else if (parameter->GetValueAsString (&text))
-            mChunkParser.AddString (identifier, text);
+        switch (value.kind)
+        {
+            case ProbedValue::floatValue:   mChunkParser.AddDouble (identifier, value.floatNumber); break;
+            case ProbedValue::int32Value:   mChunkParser.AddInt32 (identifier, value.int32Number); break;
+            case ProbedValue::boolValue:    mChunkParser.AddInt32 (identifier, value.boolean ? 1 : 0); break;
+            case ProbedValue::doubleValue:  mChunkParser.AddDouble (identifier, value.doubleNumber); break;
+            case ProbedValue::textValue:    mChunkParser.AddString (identifier, value.text); break;
+            case ProbedValue::none:         break;
+        }
     }
 }
 
@@ -623,37 +607,40 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlug
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString text;
+        int32_t storedInt = 0;
+        double storedDouble = 0.0;
+        AAX_CString storedText;
 
         // A missing or mistyped entry leaves its parameter as it is.
-        if (parameter->GetValueAsFloat (&floatValue))
+        switch (ProbedValue (*parameter).kind)
         {
-            if (mChunkParser.FindDouble (identifier, &doubleValue))
-                parameter->SetValueWithFloat (narrowToFloat (doubleValue));
-        }
-        else if (parameter->GetValueAsInt32 (&intValue))
-        {
-            if (mChunkParser.FindInt32 (identifier, &intValue))
-                parameter->SetValueWithInt32 (intValue);
-        }
-        else if (parameter->GetValueAsBool (&boolValue))
-        {
-            if (mChunkParser.FindInt32 (identifier, &intValue))
-                parameter->SetValueWithBool (intValue != 0);
-        }
-        else if (parameter->GetValueAsDouble (&doubleValue))
-        {
-            if (mChunkParser.FindDouble (identifier, &doubleValue))
-                parameter->SetValueWithDouble (doubleValue);
-        }
-        else if (parameter->GetValueAsString (&text))
-        {
-            if (mChunkParser.FindString (identifier, &text))
-                parameter->SetValueWithString (text);
+            case ProbedValue::floatValue:
+                if (mChunkParser.FindDouble (identifier, &storedDouble))
+                    parameter->SetValueWithFloat (narrowToFloat (storedDouble));
+                break;
+
+            case ProbedValue::int32Value:
+                if (mChunkParser.FindInt32 (identifier, &storedInt))
+                    parameter->SetValueWithInt32 (storedInt);
+                break;
+
+            case ProbedValue::boolValue:
+                if (mChunkParser.FindInt32 (identifier, &storedInt))
+                    parameter->SetValueWithBool (storedInt != 0);
+                break;
+
+            case ProbedValue::doubleValue:
+                if (mChunkParser.FindDouble (identifier, &storedDouble))
+                    parameter->SetValueWithDouble (storedDouble);
+                break;
+
+            case ProbedValue::textValue:
+                if (mChunkParser.FindString (identifier, &storedText))
+                    parameter->SetValueWithString (storedText);
+                break;
+
+            case ProbedValue::none:
+                break;
         }
     }
 
@@ -689,25 +676,39 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0, storedInt = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0, storedDouble = 0.0;
-        AAX_CString text, storedText;
+        const ProbedValue value (*parameter);
+        int32_t storedInt = 0;
+        double storedDouble = 0.0;
+        AAX_CString storedText;
         bool matches = false;
 
         // Doubles compare in single precision; a NaN never matches.
-        if (parameter->GetValueAsFloat (&floatValue))
-            matches = mChunkParser.FindDouble (identifier, &storedDouble) && narrowToFloat (storedDouble) == floatValue;
-        else if (parameter->GetValueAsInt32 (&intValue))
-            matches = mChunkParser.FindInt32 (identifier, &storedInt) && storedInt == intValue;
-        else if (parameter->GetValueAsBool (&boolValue))
-            matches = mChunkParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == boolValue;
-        else if (parameter->GetValueAsDouble (&doubleValue))
-            matches = mChunkParser.FindDouble (identifier, &storedDouble)
-                        && narrowToFloat (storedDouble) == narrowToFloat (doubleValue);
-        else if (parameter->GetValueAsString (&text))
-            matches = mChunkParser.FindString (identifier, &storedText) && storedText == text;
+        switch (value.kind)
+        {
+            case ProbedValue::floatValue:
+                matches = mChunkParser.FindDouble (identifier, &storedDouble) && narrowToFloat (storedDouble) == value.floatNumber;
+                break;
+
+            case ProbedValue::int32Value:
+                matches = mChunkParser.FindInt32 (identifier, &storedInt) && storedInt == value.int32Number;
+                break;
+
+            case ProbedValue::boolValue:
+                matches = mChunkParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == value.boolean;
+                break;
+
+            case ProbedValue::doubleValue:
+                matches = mChunkParser.FindDouble (identifier, &storedDouble)
+                            && narrowToFloat (storedDouble) == narrowToFloat (value.doubleNumber);
+                break;
+
+            case ProbedValue::textValue:
+                matches = mChunkParser.FindString (identifier, &storedText) && storedText == value.text;
+                break;
+
+            case ProbedValue::none:
+                break;
+        }
 
         if (! matches)
             return AAX_SUCCESS;

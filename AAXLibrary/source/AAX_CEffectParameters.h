@@ -129,6 +129,21 @@ protected:
     std::set<std::string> mFilteredParameters;
 
 private:
+    /** -20001 for an unknown identifier, -20004 for a null output, else 0 with what read
+        gives for the parameter stored.
+    */
+    template <typename Output, typename Read>
+    AAX_Result readParameter (AAX_CParamID identifier, Output* output, Read read) const;
+
+    /** -20001 for an unknown identifier, else 0 with the change applied to the parameter. */
+    template <typename Change>
+    AAX_Result changeParameter (AAX_CParamID identifier, Change change);
+
+    /** The present value moved by delta, bounded to 0..1 (a NaN stays a NaN), and the
+        getter's result.
+    */
+    AAX_Result relativeTarget (AAX_CParamID identifier, double delta, double& target) const;
+
     void deleteHostWrappers();
     bool isFiltered (AAX_CParamID identifier) const;
     const AAX_IParameter* findParameter (AAX_CParamID identifier) const;
