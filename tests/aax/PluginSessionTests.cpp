@@ -107,6 +107,12 @@ namespace
                                                   * (startSample + (int) i) / testSampleRate));
     }
 
+    /** The number of threads this process runs. */
+    int countThreads()
+    {
+        return juce::File ("/proc/self/task").getNumberOfChildFiles (juce::File::findDirectories);
+    }
+
     /** Polls until the condition holds, for at most two seconds. */
     template <typename Condition>
     bool eventually (Condition condition)
@@ -284,6 +290,22 @@ TEST_F (PluginSession, ParametersAreListedAndAutomatedBothWays)
     EXPECT_EQ (automation, (std::vector<std::string> { "PostTouchRequest", "PostSetValueRequest", "PostReleaseRequest" }));
     EXPECT_EQ (effect.answerRequests(), 1u) << "only the value that changed is sent";
     EXPECT_DOUBLE_EQ (effect.value ("5"), 0.25);
+}
+
+TEST_F (PluginSession, AnInstanceRunsAMessageThreadOfItsOwnWhileItLives)
+{
+    // The stand-in host drives no message loop of the plug-in's framework: while an
+    // instance lives, the framework runs threads of its own, and stops them with it.
+    const auto threadsBefore = countThreads();
+
+    {
+        Host host;
+        answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+        EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
+        EXPECT_GT (countThreads(), threadsBefore);
+    }
+
+    EXPECT_EQ (countThreads(), threadsBefore);
 }
 
 TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
