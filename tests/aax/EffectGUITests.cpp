@@ -3,6 +3,7 @@
 #include "AAX_CEffectGUI.h"
 #include "AAX_IViewContainer.h"
 #include "FakeHostInterfaces.h"
+#include "StandInSession.h"
 #include "TestEffect.h"
 
 using fakehost::Host;
@@ -29,27 +30,23 @@ namespace
         void DeleteViewContainer() override     { events.push_back ("detach"); }
     };
 
+    /** A GUI whose host context leads to an initialised effect. */
     class EffectGUI : public testing::Test
     {
     protected:
         EffectGUI()
         {
-            effect->hostVisible()->AddRef();
-            effect->Initialize (host.unknown());
-            host.effectParameters = effect->hostVisible();
+            host.effectParameters = effect.unknown();
             gui->hostVisible()->AddRef();
         }
 
         ~EffectGUI() override
         {
             gui->hostVisible()->Release();
-            effect->Uninitialize();
-            effect->hostVisible()->Release();
-            EXPECT_EQ (host.unbalancedInterfaces(), std::vector<std::string>());
         }
 
         Host host;
-        TestEffect* effect = new TestEffect;
+        standin::EffectInstance effect { host, (new TestEffect)->hostVisible() };
         RecordingGUI* gui = new RecordingGUI;
     };
 }
@@ -57,7 +54,7 @@ namespace
 TEST_F (EffectGUI, AContainerIsAttachedAndShownEveryParameterOnce)
 {
     ASSERT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
-    EXPECT_EQ (gui->GetEffectParameters(), static_cast<AAX_IACFEffectParameters*> (effect));
+    EXPECT_EQ (static_cast<IACFUnknown*> (gui->GetEffectParameters()), effect.unknown());
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
     std::vector<std::string> expected = { "contents", "attach 3" };
@@ -80,11 +77,11 @@ TEST_F (EffectGUI, AContainerIsAttachedAndShownEveryParameterOnce)
 
     // The GUI held one reference to the data model; uninitialising, even twice, gives it
     // back once.
-    EXPECT_EQ (effect->hostVisible()->AddRef(), 3u);
+    EXPECT_EQ (effect->AddRef(), 3u);
     EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
     EXPECT_EQ (gui->GetEffectParameters(), nullptr);
-    EXPECT_EQ (effect->hostVisible()->Release(), 1u);
+    EXPECT_EQ (effect->Release(), 1u);
 }
 
 TEST_F (EffectGUI, WithoutAHostContextNothingIsBuilt)
@@ -96,12 +93,12 @@ TEST_F (EffectGUI, WithoutAHostContextNothingIsBuilt)
     // Without a data model a new container updates no parameter.
     gui->SetViewContainer (host.unknown());
     EXPECT_EQ (gui->events, std::vector<std::string> { "attach 3" });
-}
 
-TEST_F (EffectGUI, AContextWithoutADataModelStillBuildsTheView)
-{
+    // A context without a data model still has the view built.
+    RecordingGUI second;
     host.effectParameters = nullptr;
-    ASSERT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
-    EXPECT_EQ (gui->GetEffectParameters(), nullptr);
-    EXPECT_EQ (gui->events, std::vector<std::string> { "contents" });
+    ASSERT_EQ (second.Initialize (host.unknown()), AAX_SUCCESS);
+    EXPECT_EQ (second.GetEffectParameters(), nullptr);
+    EXPECT_EQ (second.events, std::vector<std::string> { "contents" });
+    second.Uninitialize();
 }

@@ -2,9 +2,9 @@
 
 #include "ChunkRecord.h"
 #include "FakeHostInterfaces.h"
+#include "StandInSession.h"
 #include "TestEffect.h"
 
-#include <cmath>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -13,50 +13,20 @@ using fakehost::Host;
 
 namespace
 {
-    /** An initialised effect in the stand-in host, which answers set requests on demand. */
+    constexpr AAX_CTypeID controlsChunk = AAX_CEffectParameters::cControlsChunkID;
+
+    /** An initialised effect in the stand-in host, which confirms set requests on demand. */
     class EffectParameters : public testing::Test
     {
     protected:
-        EffectParameters()
-        {
-            effect->hostVisible()->AddRef();
-            EXPECT_EQ (effect->Initialize (host.unknown()), AAX_SUCCESS);
-        }
-
-        ~EffectParameters() override
-        {
-            effect->Uninitialize();
-            effect->hostVisible()->Release();
-            EXPECT_EQ (host.unbalancedInterfaces(), std::vector<std::string>());
-        }
-
-        /** Confirms every value the effect asked the host for, as a host does. */
-        void answerRequests()
-        {
-            const auto requests = std::move (host.setRequests);
-            host.setRequests.clear();
-
-            for (auto& [identifier, value] : requests)
-                effect->UpdateParameterNormalizedValue (identifier.c_str(), value, AAX_eUpdateSource_Unspecified);
-        }
-
         void setValue (AAX_CParamID identifier, double value)
         {
             effect->UpdateParameterNormalizedValue (identifier, value, AAX_eUpdateSource_Unspecified);
         }
 
-        /** The controls chunk as the host saves it. */
-        ChunkRecord saveControls()
-        {
-            uint32_t size = 0;
-            EXPECT_EQ (effect->GetChunkSize (AAX_CEffectParameters::cControlsChunkID, &size), AAX_SUCCESS);
-            ChunkRecord record (size, AAX_CEffectParameters::cControlsChunkID);
-            EXPECT_EQ (effect->GetChunk (AAX_CEffectParameters::cControlsChunkID, record.get()), AAX_SUCCESS);
-            return record;
-        }
-
         Host host;
-        TestEffect* effect = new TestEffect (true);
+        TestEffect* raw = new TestEffect (true);
+        standin::EffectInstance effect { host, raw->hostVisible() };
     };
 }
 
@@ -64,16 +34,16 @@ TEST_F (EffectParameters, ListsItsParametersInTheOrderTheyWereAdded)
 {
     int32_t count = 0;
     EXPECT_EQ (effect->GetNumberOfParameters (&count), AAX_SUCCESS);
-    EXPECT_EQ (count, 11);
+    ASSERT_EQ (count, 11);
 
     const char* expected[] = { "0", "1", "2", "3", "4", "5", "6", "7", "8", "MasterBypassID", "PreviewID" };
     AAX_CString identifier;
+    int32_t index = -1;
 
     for (int32_t i = 0; i < count; ++i)
     {
         EXPECT_EQ (effect->GetParameterIDFromIndex (i, &identifier), AAX_SUCCESS);
         EXPECT_STREQ (identifier.Get(), expected[i]);
-        int32_t index = -1;
         EXPECT_EQ (effect->GetParameterIndex (expected[i], &index), AAX_SUCCESS);
         EXPECT_EQ (index, i);
     }
@@ -86,10 +56,8 @@ TEST_F (EffectParameters, ListsItsParametersInTheOrderTheyWereAdded)
 
     effect->Uninitialize();
     EXPECT_EQ (host.countCalls ("automation.v1", "UnregisterParameter"), 11);
-    EXPECT_EQ (effect->Controller(), nullptr);
-    EXPECT_EQ (effect->Transport(), nullptr);
-    EXPECT_EQ (effect->GetNumberOfParameters (&count), AAX_SUCCESS);
-    EXPECT_EQ (count, 0);
+    EXPECT_EQ (raw->Controller(), nullptr);
+    EXPECT_EQ (raw->Transport(), nullptr);
 }
 
 TEST_F (EffectParameters, UnknownIdentifiersAreRefused)
@@ -99,28 +67,29 @@ TEST_F (EffectParameters, UnknownIdentifiersAreRefused)
     int32_t number = 5;
     AAX_CBoolean flag = 1;
     AAX_EParameterType type = AAX_eParameterType_Discrete;
-    AAX_IParameter* parameter = effect->parameter ("0");
+    AAX_IParameter* parameter = raw->parameter ("0");
     const char* unknown = "unknown";
+    constexpr AAX_Result refused = AAX_ERROR_INVALID_PARAMETER_ID;
 
     const std::vector<std::pair<std::function<AAX_Result()>, AAX_Result>> calls = {
-        { [&] { return effect->GetParameterIsAutomatable (unknown, &flag); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterNumberOfSteps (unknown, &number); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterDefaultNormalizedValue (unknown, &value); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->SetParameterDefaultNormalizedValue (unknown, 0.5); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterType (unknown, &type); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterOrientation (unknown, &number); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameter (unknown, &parameter); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterIndex (nullptr, &number); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterValueFromString (unknown, &value, text); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterStringFromValue (unknown, 0.5, &text, 8); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterValueString (unknown, &text, 8); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->GetParameterNormalizedValue (unknown, &value); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->SetParameterNormalizedValue (unknown, 0.5); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->SetParameterNormalizedRelative (unknown, 0.5); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->TouchParameter (unknown); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->ReleaseParameter (unknown); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->UpdateParameterNormalizedValue (unknown, 0.5, 0); }, AAX_ERROR_INVALID_PARAMETER_ID },
-        { [&] { return effect->UpdateParameterNormalizedRelative (unknown, 0.5); }, AAX_ERROR_INVALID_PARAMETER_ID },
+        { [&] { return effect->GetParameterIsAutomatable (unknown, &flag); }, refused },
+        { [&] { return effect->GetParameterNumberOfSteps (unknown, &number); }, refused },
+        { [&] { return effect->GetParameterDefaultNormalizedValue (unknown, &value); }, refused },
+        { [&] { return effect->SetParameterDefaultNormalizedValue (unknown, 0.5); }, refused },
+        { [&] { return effect->GetParameterType (unknown, &type); }, refused },
+        { [&] { return effect->GetParameterOrientation (unknown, &number); }, refused },
+        { [&] { return effect->GetParameter (unknown, &parameter); }, refused },
+        { [&] { return effect->GetParameterIndex (nullptr, &number); }, refused },
+        { [&] { return effect->GetParameterValueFromString (unknown, &value, text); }, refused },
+        { [&] { return effect->GetParameterStringFromValue (unknown, 0.5, &text, 8); }, refused },
+        { [&] { return effect->GetParameterValueString (unknown, &text, 8); }, refused },
+        { [&] { return effect->GetParameterNormalizedValue (unknown, &value); }, refused },
+        { [&] { return effect->SetParameterNormalizedValue (unknown, 0.5); }, refused },
+        { [&] { return effect->SetParameterNormalizedRelative (unknown, 0.5); }, refused },
+        { [&] { return effect->TouchParameter (unknown); }, refused },
+        { [&] { return effect->ReleaseParameter (unknown); }, refused },
+        { [&] { return effect->UpdateParameterNormalizedValue (unknown, 0.5, 0); }, refused },
+        { [&] { return effect->UpdateParameterNormalizedRelative (unknown, 0.5); }, refused },
         { [&] { return effect->GetParameterName (unknown, &text); }, AAX_SUCCESS },
         { [&] { return effect->GetParameterNameOfLength (unknown, &text, 4); }, AAX_SUCCESS },
     };
@@ -138,11 +107,14 @@ TEST_F (EffectParameters, UnknownIdentifiersAreRefused)
 TEST_F (EffectParameters, ControlsChunkSavesEveryValueButTheBypass)
 {
     ChunkRecord early (64);
-    EXPECT_EQ (effect->GetChunk (AAX_CEffectParameters::cControlsChunkID, early.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    EXPECT_EQ (effect->GetChunk (controlsChunk, early.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
 
-    setValue ("3", 0.75);
     setValue ("MasterBypassID", 1.0);
-    auto record = saveControls();
+    uint32_t size = 0;
+    EXPECT_EQ (effect->GetChunkSize (controlsChunk, &size), AAX_SUCCESS);
+    ChunkRecord record (size), shorter (size - 4);
+    EXPECT_EQ (effect->GetChunk (controlsChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    ASSERT_EQ (effect->GetChunk (controlsChunk, record.get()), AAX_SUCCESS);
     EXPECT_EQ (record->fVersion, -1);
     EXPECT_STREQ (record->fName, "Complete Controls State");
 
@@ -160,14 +132,8 @@ TEST_F (EffectParameters, ControlsChunkSavesEveryValueButTheBypass)
     EXPECT_STREQ (parser.GetItem (9).mDataName.Get(), "PreviewID");
     EXPECT_EQ (parser.GetItem (9).mDataType, AAX_CChunkDataParser::kDataType_Int32);
 
-    // A record whose size field disagrees with the size reported is refused.
-    uint32_t size = 0;
-    effect->GetChunkSize (AAX_CEffectParameters::cControlsChunkID, &size);
-    ChunkRecord shorter (size - 4);
-    EXPECT_EQ (effect->GetChunk (AAX_CEffectParameters::cControlsChunkID, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
-    EXPECT_EQ (effect->GetChunk (AAX_CEffectParameters::cControlsChunkID, nullptr), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (effect->GetChunk (controlsChunk, nullptr), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ (effect->GetChunk (0x6A756365, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
-
     AAX_CTypeID chunkID = 1;
     EXPECT_EQ (effect->GetChunkIDFromIndex (1, &chunkID), AAX_ERROR_INVALID_CHUNK_INDEX);
     EXPECT_EQ (chunkID, 0u);
@@ -182,19 +148,19 @@ TEST_F (EffectParameters, RestoringAChunkSetsWhatItHoldsAndComparingFollowsTheVa
             parser.AddDouble (std::to_string (i).c_str(), 0.125 * i);
 
     parser.AddInt32 ("MasterBypassID", 1);
-    ChunkRecord record (static_cast<size_t> (parser.GetChunkDataSize()), AAX_CEffectParameters::cControlsChunkID);
+    ChunkRecord record (static_cast<size_t> (parser.GetChunkDataSize()), controlsChunk);
     ASSERT_EQ (parser.GetChunkData (record.get()), AAX_SUCCESS);
 
     setValue ("3", 0.9);
-    EXPECT_EQ (effect->SetChunk (AAX_CEffectParameters::cControlsChunkID, record.get()), AAX_SUCCESS);
-    answerRequests();
+    EXPECT_EQ (effect->SetChunk (controlsChunk, record.get()), AAX_SUCCESS);
+    effect.answerRequests();
 
-    EXPECT_DOUBLE_EQ (effect->normalizedValue ("2"), 0.25);
-    EXPECT_FLOAT_EQ ((float) effect->normalizedValue ("3"), 0.9f);
-    EXPECT_EQ (effect->normalizedValue ("MasterBypassID"), 0.0) << "the bypass is never restored from the chunk";
+    EXPECT_DOUBLE_EQ (effect.value ("2"), 0.25);
+    EXPECT_FLOAT_EQ ((float) effect.value ("3"), 0.9f) << "an entry missing from the chunk leaves its value";
+    EXPECT_EQ (effect.value ("MasterBypassID"), 0.0) << "the bypass is never restored from the chunk";
 
     AAX_CBoolean active = 7;
-    auto saved = saveControls();
+    auto saved = ChunkRecord::withData (effect.saveChunk (controlsChunk), controlsChunk);
     EXPECT_EQ (effect->CompareActiveChunk (saved.get(), &active), AAX_SUCCESS);
     EXPECT_EQ (active, 1);
 
@@ -206,7 +172,7 @@ TEST_F (EffectParameters, RestoringAChunkSetsWhatItHoldsAndComparingFollowsTheVa
     EXPECT_EQ (effect->CompareActiveChunk (saved.get(), &active), AAX_SUCCESS);
     EXPECT_EQ (active, 1);
 
-    EXPECT_EQ (effect->SetChunk (AAX_CEffectParameters::cControlsChunkID, nullptr), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (effect->SetChunk (controlsChunk, nullptr), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ (effect->CompareActiveChunk (nullptr, &active), AAX_ERROR_NULL_OBJECT);
 }
 
@@ -228,7 +194,7 @@ TEST_F (EffectParameters, RelativeChangesStayWithinTheRange)
     EXPECT_TRUE (host.setRequests.empty());
 
     EXPECT_EQ (effect->UpdateParameterNormalizedRelative ("5", -0.25), AAX_SUCCESS);
-    EXPECT_DOUBLE_EQ (effect->normalizedValue ("5"), 0.25);
+    EXPECT_DOUBLE_EQ (effect.value ("5"), 0.25);
 }
 
 TEST_F (EffectParameters, ConfirmedValuesMarkPacketsAndCountChanges)
@@ -262,10 +228,10 @@ TEST_F (EffectParameters, ConfirmedValuesMarkPacketsAndCountChanges)
     EXPECT_EQ (posts(), 3);
 }
 
-TEST_F (EffectParameters, NamesOfALengthTakeTheLongestLineThatFits)
+TEST_F (EffectParameters, NamesAndStepsAsTheHostAsksForThem)
 {
-    effect->parameter ("5")->SetName (AAX_CString ("Depth of the tremolo"));
-    effect->parameter ("5")->AddShortenedName (AAX_CString ("Depth\nDpt\nD"));
+    raw->parameter ("5")->SetName (AAX_CString ("Depth of the tremolo"));
+    raw->parameter ("5")->AddShortenedName (AAX_CString ("Depth\nDpt\nD"));
 
     for (auto [length, expected] : { std::pair<int32_t, const char*> { 4, "Dpt" }, { 5, "Depth" }, { 0, "" }, { 30, "Depth of the tremolo" } })
     {
@@ -275,15 +241,11 @@ TEST_F (EffectParameters, NamesOfALengthTakeTheLongestLineThatFits)
     }
 
     EXPECT_EQ (effect->GetParameterNameOfLength ("5", nullptr, 4), AAX_ERROR_INVALID_STRING_CONVERSION);
-}
 
-TEST_F (EffectParameters, StepCountsBeyondAnInt32AreRefused)
-{
     int32_t steps = 0;
     EXPECT_EQ (effect->GetParameterNumberOfSteps ("1", &steps), AAX_SUCCESS);
     EXPECT_EQ (steps, 128);
-
-    effect->parameter ("1")->SetNumberOfSteps (0x80000000u);
+    raw->parameter ("1")->SetNumberOfSteps (0x80000000u);
     EXPECT_EQ (effect->GetParameterNumberOfSteps ("1", &steps), AAX_ERROR_NEGATIVE_STEP_COUNT);
     EXPECT_EQ (steps, 128);
 }

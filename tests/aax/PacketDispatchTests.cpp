@@ -81,11 +81,13 @@ TEST_F (Dispatch, APacketSharedByTwoIdentifiersIsPostedOncePerDispatch)
     EXPECT_EQ (posts(), 2);
 }
 
-TEST_F (Dispatch, FailedOrEmptyPacketsAreNotPostedAndNotRetried)
+TEST_F (Dispatch, FailedEmptyOrPortlessPacketsAreNotPosted)
 {
     dispatcher.RegisterPacket ("a", 1, Handler (&workers, &Workers::fails));
     dispatcher.RegisterPacket ("b", 2, Handler (&workers, &Workers::noBytes));
+    EXPECT_EQ (dispatcher.RegisterPacket ("n", -1, Handler (&workers, &Workers::fourBytes)), AAX_ERROR_NULL_OBJECT);
 
+    // A failed generation leaves the packet clean: it is not retried.
     EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
     EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
     EXPECT_EQ (workers.calls, 1);
@@ -97,26 +99,17 @@ TEST_F (Dispatch, FailedOrEmptyPacketsAreNotPostedAndNotRetried)
     EXPECT_EQ (dispatcher.Dispatch(), Host::hostResult);
     EXPECT_EQ (posts(), 1);
 
+    // Without a controller nothing is posted; the packet waits, dirty, for one.
+    dispatcher.SetDirty ("c", true);
+    dispatcher.Initialize (nullptr, &effect);
+    EXPECT_EQ (dispatcher.Dispatch(), AAX_ERROR_NULL_OBJECT);
+    dispatcher.Initialize (&controller, &effect);
+    dispatcher.Dispatch();
+    EXPECT_EQ (posts(), 2);
+
     const Handler empty (&workers, Handler::Worker (nullptr));
     AAX_CPacket packet (0);
     EXPECT_EQ (empty.Call ("a", packet), AAX_ERROR_NULL_OBJECT);
-}
-
-TEST_F (Dispatch, NegativePortsAndMissingControllersPostNothing)
-{
-    EXPECT_EQ (dispatcher.RegisterPacket ("a", -1, Handler (&workers, &Workers::fourBytes)), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
-    EXPECT_EQ (workers.calls, 0);
-
-    dispatcher.RegisterPacket ("b", 4, Handler (&workers, &Workers::fourBytes));
-    dispatcher.Initialize (nullptr, &effect);
-    EXPECT_EQ (dispatcher.Dispatch(), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ (posts(), 0);
-
-    // The packet waited, dirty, for a controller.
-    dispatcher.Initialize (&controller, &effect);
-    dispatcher.Dispatch();
-    EXPECT_EQ (posts(), 1);
 }
 
 TEST_F (Dispatch, SingleValuePacketsCarryTheParametersValueByKind)
