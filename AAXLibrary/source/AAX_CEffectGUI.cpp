@@ -90,8 +90,6 @@ void AAX_CEffectGUI::UpdateAllParameters()
 
 AAX_IACFEffectParameters* AAX_CEffectGUI::GetEffectParameters() const noexcept  { return mEffectParameters.get(); }
 AAX_IViewContainer* AAX_CEffectGUI::GetViewContainer() const noexcept           { return mViewContainer; }
-AAX_IController* AAX_CEffectGUI::GetController() const noexcept                 { return mController; }
-AAX_ITransport* AAX_CEffectGUI::GetTransport() const noexcept                   { return mTransport; }
 
 int32_t AAX_CEffectGUI::GetViewContainerType() const
 {

@@ -4,8 +4,6 @@
 #include "AAX_IACFEffectParameters.h"
 #include "AAX_IEffectGUI.h"
 
-class AAX_IController;
-class AAX_ITransport;
 class AAX_IViewContainer;
 class AAX_VController;
 class AAX_VTransport;
@@ -51,8 +49,6 @@ public:
     /** The host's native view, or null without a container. */
     void* GetViewContainerPtr() const;
 
-    AAX_IController* GetController() const noexcept;
-    AAX_ITransport* GetTransport() const noexcept;
 
 protected:
     /** Builds the view objects; called once from Initialize. */
