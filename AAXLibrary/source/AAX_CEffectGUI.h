@@ -49,7 +49,6 @@ public:
     /** The host's native view, or null without a container. */
     void* GetViewContainerPtr() const;
 
-
 protected:
     /** Builds the view objects; called once from Initialize. */
     virtual void CreateViewContents() = 0;
