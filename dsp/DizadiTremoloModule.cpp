@@ -378,6 +378,13 @@ void DizadiTremoloModule<OscillatorType>::renderLfo (float* values, int numValue
         values[i] = oscillator.getOscSignal();
 }
 
+// The sine renders its chunk in passes that run across samples.
+template <>
+void DizadiTremoloModule<DizadiOsc>::renderLfo (float* values, int numValues)
+{
+    oscillator.getOscSignals (values, numValues);
+}
+
 template <typename OscillatorType>
 void DizadiTremoloModule<OscillatorType>::processFx (float* samples, int numSamples)
 {
