@@ -6,8 +6,9 @@
 #include <limits>
 
 // The audio path: the hand-off of a change of wave type, prepare and release,
-// and processBlock with its helpers. Everything the audio thread runs is here;
-// none of it allocates or takes a lock.
+// and processBlock with its helpers. Everything the audio thread runs is here:
+// processBlock and what it calls neither allocate nor lock. prepareToPlay
+// allocates the work buffers; the timer runs on the message thread.
 
 namespace
 {
@@ -70,6 +71,10 @@ void LumiverPX2741AudioProcessor::scheduleTypeChange() noexcept
 
 void LumiverPX2741AudioProcessor::timerCallback()
 {
+    // The modules note their messages while they process; they go out here.
+    for (auto* module : modules)
+        module->sendPendingMessages();
+
     const uint32_t requests = typeChangeRequests.load();
 
     if (requests == handledTypeChangeRequests)

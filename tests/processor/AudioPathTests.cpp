@@ -367,6 +367,31 @@ TEST (AudioPath, ATypeChangeMidFadeLeavesNoStep)
     }
 }
 
+TEST (AudioPath, TheModulesStereoMessageIsSentFromTheMessageThread)
+{
+    struct Listener : juce::ActionListener
+    {
+        void actionListenerCallback (const juce::String&) override  { ++received; }
+        int received = 0;
+    } listener;
+
+    PreparedProcessor fixture (2, 2);
+    fixture.processor.sineWave.addActionListener (&listener);
+    fixture.processor.setParameter (stereoIndex, 1.0f);
+
+    auto buffer = fixture.nextTone (2, 256);
+    fixture.process (buffer);
+    EXPECT_EQ (listener.received, 0);
+
+    const auto end = juce::Time::getMillisecondCounter() + 2000;
+
+    while (listener.received == 0 && juce::Time::getMillisecondCounter() < end)
+        runMessageLoop (5);
+
+    EXPECT_EQ (listener.received, 1);
+    fixture.processor.sineWave.removeActionListener (&listener);
+}
+
 TEST (AudioPath, TypeOutsideTheTableFadesToTheUnprocessedInput)
 {
     PreparedProcessor fixture (2, 2);
