@@ -1,13 +1,8 @@
-#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
-
 #include "AAXEffectGUIAdapter.h"
 
-#include "AAXEditorHolder.h"
 #include "AAXEffectParametersAdapter.h"
 #include "AAX_IViewContainer.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
-#include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
+#include "HostWindowEditorHolder.h"
 
 AAXEffectGUIAdapter::AAXEffectGUIAdapter() = default;
 
@@ -43,32 +38,20 @@ void AAXEffectGUIAdapter::createEditor()
     if (processor == nullptr || ! processor->hasEditor())
         return;
 
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
-
-    if (auto* editor = processor->createEditorIfNeeded())
-        editorHolder = std::make_unique<AAXEditorHolder> (*processor, *editor, [this] (int width, int height)
+    editorHolder = HostWindowEditorHolder::create (*processor, [this] (int width, int height)
+    {
+        if (auto* container = GetViewContainer())
         {
-            if (auto* container = GetViewContainer())
-            {
-                AAX_Point size;
-                size.vert = static_cast<float> (height);
-                size.horz = static_cast<float> (width);
-                container->SetViewSize (size);
-            }
-        });
+            AAX_Point size;
+            size.vert = static_cast<float> (height);
+            size.horz = static_cast<float> (width);
+            container->SetViewSize (size);
+        }
+    });
 }
 
 void AAXEffectGUIAdapter::deleteEditor()
 {
-    if (editorHolder == nullptr)
-        return;
-
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
-
     editorHolder.reset();
 }
 
@@ -86,7 +69,7 @@ AAX_Result AAXEffectGUIAdapter::GetViewSize (AAX_Point* viewSize) const
 AAX_Result AAXEffectGUIAdapter::TimerWakeup()
 {
     if (editorHolder != nullptr)
-        AAXEditorHolder::processPendingMessages();
+        editorHolder->processPendingMessages();
 
     return AAX_SUCCESS;
 }

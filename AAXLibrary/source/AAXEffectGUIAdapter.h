@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace juce { class AudioProcessor; }
-class AAXEditorHolder;
+class HostWindowEditorHolder;
 
 /** Shows the processor's editor in the host's view container.
 
@@ -38,5 +38,5 @@ private:
     void deleteEditor();
 
     juce::AudioProcessor* processor = nullptr;
-    std::unique_ptr<AAXEditorHolder> editorHolder;
+    std::unique_ptr<HostWindowEditorHolder> editorHolder;
 };

@@ -43,6 +43,7 @@ namespace
 }
 
 AAXEffectParametersAdapter::AAXEffectParametersAdapter()
+    : owner (juce::AudioProcessor::wrapperType_AAX)
 {
     getProcessor().setPlayHead (&playHead);
 }

@@ -2,8 +2,8 @@
 
 #include "AAXAlgorithmContext.h"
 #include "AAXHostPlayHead.h"
-#include "AAXProcessorOwner.h"
 #include "AAX_CEffectParameters.h"
+#include "PluginInstanceOwner.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -83,7 +83,7 @@ private:
     void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override;
     void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override;
 
-    AAXProcessorOwner owner;
+    PluginInstanceOwner owner;
     int numProcessorParameters = 0;
 
     // Processor notifications reach the parameters only while connected; Uninitialize

@@ -8,11 +8,11 @@ void AAXHostPlayHead::update (const AAX_ITransport* transport) noexcept
 {
     if (transport == nullptr)
     {
-        position.reset();
+        clearPosition();
         return;
     }
 
-    auto& current = position.emplace();
+    auto& current = startPosition();
     double tempo = 0.0;
     bool playing = false;
     int64_t sampleLocation = 0;
@@ -25,9 +25,4 @@ void AAXHostPlayHead::update (const AAX_ITransport* transport) noexcept
 
     if (transport->GetCurrentNativeSampleLocation (&sampleLocation) == AAX_SUCCESS)
         current.setTimeInSamples (sampleLocation);
-}
-
-juce::Optional<juce::AudioPlayHead::PositionInfo> AAXHostPlayHead::getPosition() const
-{
-    return position;
 }

@@ -5,13 +5,14 @@
 #include "AAX_UIDs.h"
 #include "ChunkRecord.h"
 #include "FakeHostInterfaces.h"
+#include "FixedTempoPlayHead.h"
 #include "LumiverPX2741AudioProcessor.h"
 #include "StandInSession.h"
+#include "X11HostWindow.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 #include <cmath>
@@ -56,18 +57,6 @@ namespace
         const decltype (&ACFGetSDKVersion) getSDKVersion = find<decltype (&ACFGetSDKVersion)> ("ACFGetSDKVersion");
     };
 
-    /** Gives a processor run directly the tempo the stand-in host reports. */
-    class FixedTempoPlayHead : public juce::AudioPlayHead
-    {
-    public:
-        juce::Optional<PositionInfo> getPosition() const override
-        {
-            PositionInfo info;
-            info.setBpm (testTempo);
-            return info;
-        }
-    };
-
     /** The processor run directly, as the plug-in's instance of a channel layout should run. */
     struct DirectProcessor
     {
@@ -82,7 +71,7 @@ namespace
             processor.prepareToPlay (testSampleRate, testBlockSize);
         }
 
-        FixedTempoPlayHead playHead;
+        FixedTempoPlayHead playHead { testTempo };
         LumiverPX2741AudioProcessor processor;
     };
 
@@ -479,38 +468,8 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    // The host's window. A virtual display busy with other test processes may refuse a
-    // connection for a moment.
-    Display* display = nullptr;
-
-    for (int attempt = 0; attempt < 50 && display == nullptr; ++attempt)
-        if ((display = XOpenDisplay (nullptr)) == nullptr)
-            juce::Thread::sleep (100);
-
-    ASSERT_NE (display, nullptr);
-
-    // A desktop's window manager defines these; the bare virtual display has none.
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
-                        "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
-        XInternAtom (display, name, False);
-
-    const auto hostWindow = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0, 0);
-    XMapWindow (display, hostWindow);
-    XSync (display, False);
-
-    const auto childWindows = [display, hostWindow]
-    {
-        XSync (display, False);
-        ::Window root = 0, parent = 0, *children = nullptr;
-        unsigned int numChildren = 0;
-        XQueryTree (display, hostWindow, &root, &parent, &children, &numChildren);
-        std::vector<::Window> result (children, children + numChildren);
-
-        if (children != nullptr)
-            XFree (children);
-
-        return result;
-    };
+    const X11HostWindow hostWindow;
+    ASSERT_TRUE (hostWindow.isOpen());
 
     {
         Host host;
@@ -536,31 +495,26 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
         directEditor.reset();
 
         host.containerType = AAX_eViewContainer_Type_X11Window;
-        host.nativeViewPointer = reinterpret_cast<void*> ((uintptr_t) hostWindow);
+        host.nativeViewPointer = hostWindow.getNativeHandle();
         EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
         for (int i = 0; i < 5; ++i)
             gui->TimerWakeup();
 
-        const auto children = childWindows();
+        const auto children = hostWindow.getChildWindowSizes();
         ASSERT_EQ (children.size(), 1u);
-        XWindowAttributes attributes;
-        XGetWindowAttributes (display, children.front(), &attributes);
-        EXPECT_EQ (attributes.width, (int) size.horz);
-        EXPECT_EQ (attributes.height, (int) size.vert);
+        EXPECT_EQ (children.front().width, (int) size.horz);
+        EXPECT_EQ (children.front().height, (int) size.vert);
 
         // Withdrawn by the host: the view goes.
         EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);
-        EXPECT_TRUE (eventually ([&] { return childWindows().empty(); }));
+        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().empty(); }));
 
         // Given again and then released with the object: the view goes too.
         gui->SetViewContainer (host.unknown());
-        EXPECT_TRUE (eventually ([&] { return childWindows().size() == 1; }));
+        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().size() == 1; }));
         gui->Uninitialize();
         gui->Release();
-        EXPECT_TRUE (eventually ([&] { return childWindows().empty(); }));
+        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().empty(); }));
     }
-
-    XDestroyWindow (display, hostWindow);
-    XCloseDisplay (display);
 }

@@ -1,12 +1,13 @@
+#include "FixedTempoPlayHead.h"
 #include "LumiverPX2741AudioProcessor.h"
 #include "StandInHost.h"
 #include "VstOpcodes.h"
 #include "VstRecords.h"
+#include "X11HostWindow.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 #include <cmath>
@@ -94,18 +95,6 @@ namespace
         }
 
         AEffect* effect;
-    };
-
-    /** Gives the processor run directly the same tempo the stand-in host reports. */
-    class FixedTempoPlayHead : public juce::AudioPlayHead
-    {
-    public:
-        juce::Optional<PositionInfo> getPosition() const override
-        {
-            PositionInfo info;
-            info.setBpm (testTempo);
-            return info;
-        }
     };
 
     /** A stereo test signal: two sines of different pitch. */
@@ -208,7 +197,7 @@ TEST (VstPluginLoad, OutputIsTheTremoloOfTheProcessorRunDirectly)
     instance.start();
 
     LumiverPX2741AudioProcessor direct;
-    FixedTempoPlayHead playHead;
+    FixedTempoPlayHead playHead (testTempo);
     direct.setPlayHead (&playHead);
     direct.setParameter (depthIndex, 1.0f);
     direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
@@ -361,36 +350,15 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    // The host's window, made as a host would make it. A virtual display busy
-    // with other test processes may refuse a connection for a moment.
-    Display* display = nullptr;
-
-    for (int attempt = 0; attempt < 50 && display == nullptr; ++attempt)
-    {
-        display = XOpenDisplay (nullptr);
-
-        if (display == nullptr)
-            juce::Thread::sleep (100);
-    }
-
-    ASSERT_NE (display, nullptr) << "cannot connect to X display "
-                                 << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-
-    // A desktop's window manager defines these; the bare virtual display has
-    // none, and the framework's windows take them for granted.
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
-                        "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
-        XInternAtom (display, name, False);
-
-    const auto hostWindow = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0, 0);
-    XMapWindow (display, hostWindow);
-    XFlush (display);
+    const X11HostWindow hostWindow;
+    ASSERT_TRUE (hostWindow.isOpen()) << "cannot connect to X display "
+                                      << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
 
     StandInHost host;
     PluginInstance instance (LoadedPlugin::get().vstPluginMain);
     ASSERT_NE (instance.effect, nullptr);
 
-    auto* parent = reinterpret_cast<void*> ((uintptr_t) hostWindow);
+    auto* parent = hostWindow.getNativeHandle();
 
     ERect* rect = nullptr;
     ASSERT_EQ (instance.dispatch (EffectOpcode::editorGetRect, 0, 0, &rect), 1);
@@ -404,25 +372,8 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
         instance.dispatch (EffectOpcode::editorIdle);
 
     // The editor's window is now a child of the host's.
-    ::Window root = 0, parentOfHost = 0;
-    ::Window* children = nullptr;
-    unsigned int numChildren = 0;
-    XQueryTree (display, hostWindow, &root, &parentOfHost, &children, &numChildren);
-    EXPECT_EQ (numChildren, 1u);
-
-    if (children != nullptr)
-        XFree (children);
+    EXPECT_EQ (hostWindow.getChildWindowSizes().size(), 1u);
 
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorClose), 0);
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorOpen, 0, 0, nullptr), 0);
-
-    XDestroyWindow (display, hostWindow);
-    XCloseDisplay (display);
-}
-
-int main (int argc, char** argv)
-{
-    testing::InitGoogleTest (&argc, argv);
-    juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    return RUN_ALL_TESTS();
 }

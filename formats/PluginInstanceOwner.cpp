@@ -1,18 +1,18 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 
-#include "AAXProcessorOwner.h"
+#include "PluginInstanceOwner.h"
+#include "HostDrivenMessageLoop.h"
+#include "PluginFactory.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
 
 #include <stdexcept>
 
-juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter();
-
 /** The framework's lifetime for one instance: its initialisation and, on Linux, the
     message thread that runs while the host does not drive the message loop.
 */
-class AAXProcessorOwner::FrameworkSession
+class PluginInstanceOwner::FrameworkSession
 {
 public:
     juce::ScopedJuceInitialiser_GUI initialiser;
@@ -21,14 +21,12 @@ public:
    #endif
 };
 
-AAXProcessorOwner::AAXProcessorOwner()
+PluginInstanceOwner::PluginInstanceOwner (juce::AudioProcessor::WrapperType wrapperType)
     : session (std::make_unique<FrameworkSession>())
 {
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
+    const HostDrivenMessageLoop hostDrivenMessageLoop;
 
-    juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_AAX);
+    juce::AudioProcessor::setTypeOfNextNewPlugin (wrapperType);
     processor.reset (createPluginFilter());
     juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
 
@@ -36,7 +34,7 @@ AAXProcessorOwner::AAXProcessorOwner()
         throw std::runtime_error ("The plug-in's processor could not be created");
 }
 
-AAXProcessorOwner::~AAXProcessorOwner()
+PluginInstanceOwner::~PluginInstanceOwner()
 {
    #if JUCE_LINUX || JUCE_BSD
     // Keeps the message thread from running a callback of the processor while it goes.

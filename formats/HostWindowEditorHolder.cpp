@@ -1,14 +1,23 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 
-#include "AAXEditorHolder.h"
+#include "HostWindowEditorHolder.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
-#include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
 
-AAXEditorHolder::AAXEditorHolder (juce::AudioProcessor& owner, juce::AudioProcessorEditor& processorEditor,
-                                  std::function<void (int, int)> onResize)
+std::unique_ptr<HostWindowEditorHolder> HostWindowEditorHolder::create (juce::AudioProcessor& processor,
+                                                                        std::function<void (int, int)> resizeHost)
+{
+    const HostDrivenMessageLoop hostDrivenMessageLoop;
+
+    if (auto* editor = processor.createEditorIfNeeded())
+        return std::make_unique<HostWindowEditorHolder> (processor, *editor, std::move (resizeHost));
+
+    return nullptr;
+}
+
+HostWindowEditorHolder::HostWindowEditorHolder (juce::AudioProcessor& owner, juce::AudioProcessorEditor& processorEditor,
+                                                std::function<void (int, int)> onResize)
     : processor (owner),
-      hostEventLoop (std::make_unique<juce::SharedResourcePointer<juce::HostDrivenEventLoop>>()),
       editor (&processorEditor),
       resizeHost (std::move (onResize))
 {
@@ -18,7 +27,7 @@ AAXEditorHolder::AAXEditorHolder (juce::AudioProcessor& owner, juce::AudioProces
     setSize (editor->getWidth(), editor->getHeight());
 }
 
-AAXEditorHolder::~AAXEditorHolder()
+HostWindowEditorHolder::~HostWindowEditorHolder()
 {
     juce::PopupMenu::dismissAllActiveMenus();
 
@@ -30,7 +39,7 @@ AAXEditorHolder::~AAXEditorHolder()
     editor.reset();
 }
 
-void AAXEditorHolder::attachToHost (void* nativeWindow)
+void HostWindowEditorHolder::attachToHost (void* nativeWindow)
 {
     setVisible (false);
     addToDesktop (0, nativeWindow);
@@ -47,20 +56,12 @@ void AAXEditorHolder::attachToHost (void* nativeWindow)
     setVisible (true);
 }
 
-void AAXEditorHolder::processPendingMessages()
-{
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-    hostDrivenEventLoop->processPendingEvents();
-   #endif
-}
-
-void AAXEditorHolder::paint (juce::Graphics& g)
+void HostWindowEditorHolder::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::black);
 }
 
-void AAXEditorHolder::childBoundsChanged (juce::Component* child)
+void HostWindowEditorHolder::childBoundsChanged (juce::Component* child)
 {
     if (child != editor.get() || (editor->getWidth() == getWidth() && editor->getHeight() == getHeight()))
         return;
