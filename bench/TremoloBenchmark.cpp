@@ -1,6 +1,7 @@
 // Per-sample cost of the three tremolo modules, mono and stereo, beside a
 // floor loop over the same buffers: one cosf and a few double multiply-adds
-// per sample. After the run a table gives each module's cost over the floor's.
+// per sample. After the run a table gives each module's cost over the floor's
+// and over the triangle module's in the same configuration.
 
 #include "DizadiSineWave.h"
 #include "DizadiSquareWave.h"
@@ -139,25 +140,29 @@ namespace
         runBlocks (state, floorLoop, stereo);
     }
 
-    /** Prints each module's time per sample against the floor's. */
+    /** Prints each module's time per sample against the floor's and against
+        the triangle module's, measured in the same run. */
     class RatioReporter : public PerSampleReporter
     {
     public:
         void printRatios() const
         {
-            std::printf ("\n%-34s %12s %12s %8s\n", "module", "ns/sample", "floor ns", "ratio");
+            std::printf ("\n%-34s %12s %12s %8s %12s\n", "module", "ns/sample", "floor ns", "ratio", "vs triangle");
 
             for (const auto& [name, nanoseconds] : nanosecondsPerSample)
             {
                 if (name.rfind ("Floor", 0) == 0)
                     continue;
 
-                // "Sine/stereo/512" is measured against "Floor/stereo/512".
-                const auto floor = nanosecondsPerSample.find ("Floor" + name.substr (name.find ('/')));
+                // "Sine/stereo/512" is measured against "Floor/stereo/512"
+                // and "Triangle/stereo/512".
+                const auto configuration = name.substr (name.find ('/'));
+                const auto floor = find ("Floor" + configuration);
+                const auto triangle = find ("Triangle" + configuration);
 
-                if (floor != nanosecondsPerSample.end())
-                    std::printf ("%-34s %12.3f %12.3f %8.2f\n", name.c_str(), nanoseconds,
-                                 floor->second, nanoseconds / floor->second);
+                if (floor > 0.0 && triangle > 0.0)
+                    std::printf ("%-34s %12.3f %12.3f %8.2f %12.2f\n", name.c_str(), nanoseconds,
+                                 floor, nanoseconds / floor, nanoseconds / triangle);
             }
         }
 

@@ -39,6 +39,9 @@ DizadiTremoloModule<OscillatorType>::DizadiTremoloModule (const char* className)
         setParameter (index, getDefaultParameter (index));
 
     reset();
+
+    // The constructor's own announcement goes out at once, before anyone listens.
+    sendPendingMessages();
 }
 
 template <typename OscillatorType>
@@ -144,9 +147,11 @@ void DizadiTremoloModule<OscillatorType>::notifyStereoLayout()
     {
         effectiveStereo = stereoMode;
 
+        // Noted, not broadcast: this runs on the audio thread, and
+        // broadcasting takes a lock. sendPendingMessages() broadcasts it.
         if (effectiveStereo != notifiedStereo)
         {
-            sendActionMessage (stereoLayoutMessage);
+            pendingStereoMessages.fetch_add (1, std::memory_order_relaxed);
             notifiedStereo = effectiveStereo;
         }
     }
@@ -154,6 +159,13 @@ void DizadiTremoloModule<OscillatorType>::notifyStereoLayout()
     {
         notifiedStereo = ! effectiveStereo;
     }
+}
+
+template <typename OscillatorType>
+void DizadiTremoloModule<OscillatorType>::sendPendingMessages()
+{
+    for (int n = pendingStereoMessages.exchange (0, std::memory_order_relaxed); n > 0; --n)
+        sendActionMessage (stereoLayoutMessage);
 }
 
 template <typename OscillatorType>
@@ -376,6 +388,13 @@ void DizadiTremoloModule<OscillatorType>::renderLfo (float* values, int numValue
 {
     for (int i = 0; i < numValues; ++i)
         values[i] = oscillator.getOscSignal();
+}
+
+// The sine renders its chunk in passes that run across samples.
+template <>
+void DizadiTremoloModule<DizadiOsc>::renderLfo (float* values, int numValues)
+{
+    oscillator.getOscSignals (values, numValues);
 }
 
 template <typename OscillatorType>

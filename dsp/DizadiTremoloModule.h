@@ -5,6 +5,7 @@
 #include "OnePoleLowpass.h"
 #include "SmoothVolume.h"
 
+#include <atomic>
 #include <memory>
 
 /** A complete tremolo for one or two channels, processing float blocks in place.
@@ -73,6 +74,9 @@ public:
 
     void processBlock (float* input, float* output, int numSamples) override;
 
+    /** Sends one stereo-layout message for each change of layout noted since the last call. */
+    void sendPendingMessages() override;
+
     /** The note length in beats for a raw "RateSync" value. */
     static float getSyncedBeats (float rateSyncValue) noexcept;
 
@@ -93,6 +97,9 @@ public:
     bool stereoMode = false;
     bool effectiveStereo = false;
     bool notifiedStereo = true;
+
+    /** Changes of layout noted (on the audio thread too) and not yet sent. */
+    std::atomic<int> pendingStereoMessages { 0 };
 
     std::unique_ptr<float[]> dryL;
     std::unique_ptr<float[]> dryR;

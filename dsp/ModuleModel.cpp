@@ -48,3 +48,7 @@ void ModuleModel::processBlock (float* input, float* output, int numSamples)
             break;
     }
 }
+
+void ModuleModel::sendPendingMessages()
+{
+}

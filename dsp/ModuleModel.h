@@ -41,6 +41,13 @@ public:
     */
     virtual void processBlock (float* input, float* output, int numSamples);
 
+    /** Broadcasts the messages the module noted since the last call. A module
+        notes its messages while it processes, where broadcasting would take
+        the broadcaster's lock; its owner calls this on the message thread.
+        Does nothing here.
+    */
+    virtual void sendPendingMessages();
+
     bool uiNeedsUpdate = false;
     int32_t floorId = 0;
     int32_t column = 0;

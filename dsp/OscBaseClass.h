@@ -38,9 +38,17 @@ protected:
     /** Moves the phase on by one increment, wrapping it once at 1. */
     void advancePhase() noexcept
     {
-        phase += increment;
+        phase = nextPhase (phase, increment);
+    }
 
-        if (phase >= 1.0f)
-            phase -= 1.0f;
+    /** The phase one increment on from p, wrapped once at 1. */
+    static float nextPhase (float p, float step) noexcept
+    {
+        p += step;
+
+        if (p >= 1.0f)
+            p -= 1.0f;
+
+        return p;
     }
 };

@@ -523,14 +523,12 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
 {
     // The slot's path comes from host state and preset documents: a path that
     // leaves the preset tree resolves to nothing and is never overwritten.
-    const auto root = presetRootFolder();
-    const auto file = PresetFolderPath::resolve (root, getProcessor().getActivePresetPath());
+    const auto file = PresetFolderPath::resolve (presetRootFolder(), getProcessor().getActivePresetPath());
 
     if (file.existsAsFile())
     {
         overwritePresetComponent_->targetFile = file;
-        overwritePresetComponent_->setTitle ("Are you sure you want to overwrite this preset?\n\n\""
-                                             + PresetFolderPath::getRelativePath (root, file) + "\"");
+        overwritePresetComponent_->setTitle (VardunOverwriteComponent::questionFor (file));
         overwritePresetComponent_->show (2, asteriskIcon);
     }
     else

@@ -1,10 +1,30 @@
 #include "PresetFolderPath.h"
 
+namespace
+{
+    /** The file a full path names, with its "." and ".." parts taken out:
+        juce::File keeps some of them (a trailing "/.." among them). */
+    juce::File withoutDotParts (const juce::String& fullPath)
+    {
+        juce::StringArray parts;
+
+        for (const auto& part : juce::StringArray::fromTokens (fullPath, "/", {}))
+        {
+            if (part == "..")
+                parts.remove (parts.size() - 1);
+            else if (part.isNotEmpty() && part != ".")
+                parts.add (part);
+        }
+
+        return juce::File::createFileWithoutCheckingPath ("/" + parts.joinIntoString ("/"));
+    }
+}
+
 bool PresetFolderPath::isInside (const juce::File& root, const juce::File& file)
 {
-    // juce::File resolves '..' when it is built from a full path, and
     // isAChildOf compares whole folder names, never a prefix of the text.
-    return root != juce::File() && file.isAChildOf (root);
+    return root != juce::File()
+        && withoutDotParts (file.getFullPathName()).isAChildOf (withoutDotParts (root.getFullPathName()));
 }
 
 juce::String PresetFolderPath::getRelativePath (const juce::File& root, const juce::File& file)
@@ -21,7 +41,7 @@ juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String
 
     if (text.startsWithChar ('/'))
     {
-        const juce::File file (text);
+        const auto file = withoutDotParts (text);
         return isInside (root, file) ? file : juce::File();
     }
 

@@ -221,8 +221,11 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
         enteredFolders.clear();
     }
 
+    // Only a folder on the way down from the root can lead the walk back into
+    // itself; a folder reached again elsewhere (a link to a sibling) is listed again.
     const auto directory = folderAt (folder);
-    enteredFolders.add (resolvedPath (directory));
+    const auto resolvedDirectory = resolvedPath (directory);
+    enteredFolders.add (resolvedDirectory);
 
     // A missing root (or none at all) gives one empty menu; note that
     // juce::File() would list the file system's root.
@@ -247,6 +250,8 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
         for (int k = 0; k < subfolderNames.size(); ++k)
             menu.addSubMenu (subfolderNames[k], *menus[subfolderMenus[k]], true);
     }
+
+    enteredFolders.removeString (resolvedDirectory);
 
     const auto selectedFile = PresetFolderPath::resolve (getDirectory(), selectedFilePath);
 

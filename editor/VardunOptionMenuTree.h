@@ -110,7 +110,7 @@ private:
     juce::String fileExtension { "*" };
     bool asRecursive = true;
 
-    /** The resolved paths of the folders the running scan has entered. */
+    /** The resolved paths of the folders from the root down to the one the running scan is in. */
     juce::StringArray enteredFolders;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VardunOptionMenuTree)

@@ -114,8 +114,9 @@ public:
     bool isInputChannelStereoPair (int index) const override;
     bool isOutputChannelStereoPair (int index) const override;
 
-    /** Looks, every typeChangePollMs, for a change of parameter 1 that has rested
-        for typeChangeDelayMs, and then asks the audio thread for the new type.
+    /** Every typeChangePollMs: sends the messages the modules noted while they
+        processed, and looks for a change of parameter 1 that has rested for
+        typeChangeDelayMs, and then asks the audio thread for the new type.
     */
     void timerCallback() override;
 

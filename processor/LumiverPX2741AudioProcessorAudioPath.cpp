@@ -6,8 +6,9 @@
 #include <limits>
 
 // The audio path: the hand-off of a change of wave type, prepare and release,
-// and processBlock with its helpers. Everything the audio thread runs is here;
-// none of it allocates or takes a lock.
+// and processBlock with its helpers. Everything the audio thread runs is here:
+// processBlock and what it calls neither allocate nor lock. prepareToPlay
+// allocates the work buffers; the timer runs on the message thread.
 
 namespace
 {
@@ -28,7 +29,9 @@ namespace
         is finite as a float. */
     bool isUsableSampleRate (double sampleRate) noexcept
     {
-        return sampleRate >= LumiverPX2741AudioProcessor::minimumSampleRate && std::isfinite ((float) sampleRate);
+        // Compared in double: converting a rate beyond the float range is undefined.
+        return sampleRate >= LumiverPX2741AudioProcessor::minimumSampleRate
+            && sampleRate <= (double) std::numeric_limits<float>::max();
     }
 
     /** The host's rate as the modules take it: the largest float not above it.
@@ -68,6 +71,10 @@ void LumiverPX2741AudioProcessor::scheduleTypeChange() noexcept
 
 void LumiverPX2741AudioProcessor::timerCallback()
 {
+    // The modules note their messages while they process; they go out here.
+    for (auto* module : modules)
+        module->sendPendingMessages();
+
     const uint32_t requests = typeChangeRequests.load();
 
     if (requests == handledTypeChangeRequests)
@@ -106,10 +113,24 @@ void LumiverPX2741AudioProcessor::takeTypeChangeRequest()
         // Back to the module still heard before its fade-out ended: the fade
         // turns round where it stands. The two modules swap roles with the
         // weights they have, so the mix goes on without a step, and neither
-        // is restarted while it plays.
+        // is restarted while it plays. The returning module kept its settings
+        // while it faded out (only the incoming one recalculates), so it
+        // catches up with them now.
         currentType = targetType;
         targetType = type;
         typeFadeGain = 1.0f - typeFadeGain;
+
+        if (auto* module = getModule (type))
+            module->calc();
+
+        return;
+    }
+
+    // A third type waits for the running fade to end: restarting it from
+    // either module would cut the other one off, a step in the output.
+    if (typeFadeActive)
+    {
+        typeChangePending.store (true, std::memory_order_release);
         return;
     }
 

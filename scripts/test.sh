@@ -33,4 +33,4 @@ run_suite()
 run_suite build/release "-DCMAKE_BUILD_TYPE=Release"
 run_suite build/sanitize "-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIVER_SANITIZE=ON -DLUMIVER_BUILD_BENCHMARKS=OFF"
 run_suite build/tsan "-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIVER_SANITIZE_THREAD=ON -DLUMIVER_BUILD_BENCHMARKS=OFF" \
-    "processor_thread_tests editor_thread_tests" -L threads
+    "processor_thread_tests editor_thread_tests aax_thread_tests" -L threads

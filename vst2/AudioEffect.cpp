@@ -67,7 +67,8 @@ int64_t AudioEffect::dispatcher (int32_t opcode, int32_t index, int64_t value, v
         case EffectOpcode::close:               close(); break;
 
         case EffectOpcode::setProgram:
-            if (value < numPrograms)
+            // A value that does not fit 32 bits would wrap into a valid program.
+            if (value < numPrograms && value == (int32_t) value)
                 setProgram ((int32_t) value);
             break;
 

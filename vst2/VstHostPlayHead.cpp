@@ -20,11 +20,11 @@ void VstHostPlayHead::update (const VstTimeInfo* info) noexcept
 {
     if (info == nullptr)
     {
-        position.reset();
+        clearPosition();
         return;
     }
 
-    auto& current = position.emplace();
+    auto& current = startPosition();
 
     if ((info->flags & VstTimeInfo::tempoValid) != 0)
         current.setBpm (info->tempo);
@@ -36,9 +36,4 @@ void VstHostPlayHead::update (const VstTimeInfo* info) noexcept
 
     current.setIsPlaying ((info->flags & (VstTimeInfo::transportPlaying | VstTimeInfo::transportRecording)) != 0);
     current.setIsRecording ((info->flags & VstTimeInfo::transportRecording) != 0);
-}
-
-juce::Optional<juce::AudioPlayHead::PositionInfo> VstHostPlayHead::getPosition() const
-{
-    return position;
 }

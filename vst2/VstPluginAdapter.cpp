@@ -1,11 +1,6 @@
-#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
-
 #include "VstPluginAdapter.h"
 #include "VstOpcodes.h"
 #include "VstPluginIdentity.h"
-
-#include <juce_gui_basics/juce_gui_basics.h>
-#include <juce_audio_plugin_client/utility/juce_LinuxMessageThread.h>
 
 #include <cmath>
 #include <cstring>
@@ -62,35 +57,38 @@ namespace
 
 //==============================================================================
 VstPluginAdapter::VstPluginAdapter (HostCallback callback)
-    : AudioEffectX (callback, getProcessorProgramCount(), getProcessorParameterCount())
+    : PluginInstanceOwner (juce::AudioProcessor::wrapperType_VST),
+      // Hosts expect at least one program.
+      AudioEffectX (callback, juce::jmax (1, getProcessor().getNumPrograms()), getProcessor().getNumParameters()),
+      processor (getProcessor())
 {
-    processor->enableAllBuses();
+    processor.enableAllBuses();
 
     setUniqueID (VstPluginIdentity::uniqueId);
-    setNumInputs (processor->getTotalNumInputChannels());
-    setNumOutputs (processor->getTotalNumOutputChannels());
+    setNumInputs (processor.getTotalNumInputChannels());
+    setNumOutputs (processor.getTotalNumOutputChannels());
     canProcessReplacing (true);
-    canDoubleReplacing (processor->supportsDoublePrecisionProcessing());
+    canDoubleReplacing (processor.supportsDoublePrecisionProcessing());
     programsAreChunks (true);
     isSynth (false);
-    setInitialDelay (processor->getLatencySamples());
-    setFlag (EffectFlags::hasEditor, processor->hasEditor());
+    setInitialDelay (processor.getLatencySamples());
+    setFlag (EffectFlags::hasEditor, processor.hasEditor());
     aeffect.version = VstPluginIdentity::decimalVersion;
 
-    processor->setRateAndBufferSizeDetails (0, 0);
-    processor->setPlayHead (&playHead);
-    processor->addListener (this);
+    processor.setRateAndBufferSizeDetails (0, 0);
+    processor.setPlayHead (&playHead);
+    processor.addListener (this);
 }
 
 VstPluginAdapter::~VstPluginAdapter()
 {
     cancelPendingUpdate();
     closeEditor();
-    processor->removeListener (this);
-    processor->setPlayHead (nullptr);
+    processor.removeListener (this);
+    processor.setPlayHead (nullptr);
 
     if (isProcessing.exchange (false))
-        processor->releaseResources();
+        processor.releaseResources();
 }
 
 //==============================================================================
@@ -110,7 +108,7 @@ int64_t VstPluginAdapter::dispatcher (int32_t opcode, int32_t index, int64_t val
 
 void VstPluginAdapter::open()
 {
-    setFlag (EffectFlags::hasEditor, processor->hasEditor());
+    setFlag (EffectFlags::hasEditor, processor.hasEditor());
 }
 
 void VstPluginAdapter::close()
@@ -129,21 +127,21 @@ void VstPluginAdapter::setSampleRate (float newSampleRate)
 void VstPluginAdapter::resume()
 {
     if (isProcessing.exchange (false))
-        processor->releaseResources();
+        processor.releaseResources();
 
     preparedBlockSize = juce::jlimit (1, maximumPreparedBlockSize, (int) blockSize);
     numWorkChannels = juce::jmax (aeffect.numInputs, aeffect.numOutputs);
 
-    processor->setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
-    processor->setRateAndBufferSizeDetails (sampleRate, preparedBlockSize);
+    processor.setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
+    processor.setRateAndBufferSizeDetails (sampleRate, preparedBlockSize);
 
     floatWorkBuffer.setSize (numWorkChannels, preparedBlockSize);
-    doubleWorkBuffer.setSize (processor->isUsingDoublePrecision() ? numWorkChannels : 0, preparedBlockSize);
+    doubleWorkBuffer.setSize (processor.isUsingDoublePrecision() ? numWorkChannels : 0, preparedBlockSize);
     midiEvents.ensureSize (2048);
     midiEvents.clear();
 
-    processor->prepareToPlay (sampleRate, preparedBlockSize);
-    setInitialDelay (processor->getLatencySamples());
+    processor.prepareToPlay (sampleRate, preparedBlockSize);
+    setInitialDelay (processor.getLatencySamples());
     isProcessing = true;
 
     AudioEffectX::resume();
@@ -152,7 +150,7 @@ void VstPluginAdapter::resume()
 void VstPluginAdapter::suspend()
 {
     if (isProcessing.exchange (false))
-        processor->releaseResources();
+        processor.releaseResources();
 }
 
 void VstPluginAdapter::processReplacing (float** inputs, float** outputs, int32_t frames)
@@ -162,7 +160,7 @@ void VstPluginAdapter::processReplacing (float** inputs, float** outputs, int32_
 
 void VstPluginAdapter::processDoubleReplacing (double** inputs, double** outputs, int32_t frames)
 {
-    if (processor->isUsingDoublePrecision())
+    if (processor.isUsingDoublePrecision())
         processInBlocks (inputs, outputs, frames, doubleWorkBuffer);
     else
         clearOutputs (outputs, frames);
@@ -188,9 +186,9 @@ void VstPluginAdapter::processInBlocks (FloatType** inputs, FloatType** outputs,
 
     // Before the host resumes the effect, or while something else holds the
     // processor (it never waits for it), the outputs are silent.
-    const juce::ScopedTryLock callbackLock (processor->getCallbackLock());
+    const juce::ScopedTryLock callbackLock (processor.getCallbackLock());
 
-    if (! isProcessing || ! callbackLock.isLocked() || processor->isSuspended()
+    if (! isProcessing || ! callbackLock.isLocked() || processor.isSuspended()
          || workBuffer.getNumChannels() < numWorkChannels)
     {
         clearOutputs (outputs, frames);
@@ -200,7 +198,7 @@ void VstPluginAdapter::processInBlocks (FloatType** inputs, FloatType** outputs,
     playHead.update (getTimeInfo (VstTimeInfo::allOptionalFields));
 
     // A host may switch to offline rendering without a suspend and resume.
-    processor->setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
+    processor.setNonRealtime (getCurrentProcessLevel() == offlineProcessLevel);
 
     const auto numInputs = aeffect.numInputs;
     const auto numOutputs = aeffect.numOutputs;
@@ -224,7 +222,7 @@ void VstPluginAdapter::processInBlocks (FloatType** inputs, FloatType** outputs,
 
         juce::AudioBuffer<FloatType> block (workBuffer.getArrayOfWritePointers(), numWorkChannels, length);
         midiEvents.clear();
-        processor->processBlock (block, midiEvents);
+        processor.processBlock (block, midiEvents);
 
         for (int channel = 0; channel < numOutputs; ++channel)
             if (outputs[channel] != nullptr)
@@ -237,15 +235,15 @@ bool VstPluginAdapter::setProcessPrecision (int32_t precision)
     if (isProcessing)
         return false;
 
-    const bool useDouble = precision == doublePrecision && processor->supportsDoublePrecisionProcessing();
-    processor->setProcessingPrecision (useDouble ? juce::AudioProcessor::doublePrecision
-                                                 : juce::AudioProcessor::singlePrecision);
+    const bool useDouble = precision == doublePrecision && processor.supportsDoublePrecisionProcessing();
+    processor.setProcessingPrecision (useDouble ? juce::AudioProcessor::doublePrecision
+                                                : juce::AudioProcessor::singlePrecision);
     return true;
 }
 
 int32_t VstPluginAdapter::getGetTailSize()
 {
-    const auto tailSeconds = processor->getTailLengthSeconds();
+    const auto tailSeconds = processor.getTailLengthSeconds();
     const auto tailSamples = tailSeconds * sampleRate;
 
     if (! (tailSamples > 0.0))
@@ -266,70 +264,70 @@ bool VstPluginAdapter::isValidParameter (int32_t index) const noexcept
 void VstPluginAdapter::setParameter (int32_t index, float value)
 {
     if (isValidParameter (index))
-        processor->setParameter (index, value);
+        processor.setParameter (index, value);
 }
 
 float VstPluginAdapter::getParameter (int32_t index)
 {
-    return isValidParameter (index) ? processor->getParameter (index) : 0.0f;
+    return isValidParameter (index) ? processor.getParameter (index) : 0.0f;
 }
 
 void VstPluginAdapter::getParameterLabel (int32_t index, char* label)
 {
-    writeHostText (isValidParameter (index) ? processor->getParameterLabel (index) : juce::String(),
+    writeHostText (isValidParameter (index) ? processor.getParameterLabel (index) : juce::String(),
                    label, parameterTextLength);
 }
 
 void VstPluginAdapter::getParameterDisplay (int32_t index, char* text)
 {
-    writeHostText (isValidParameter (index) ? processor->getParameterText (index, parameterTextLength) : juce::String(),
+    writeHostText (isValidParameter (index) ? processor.getParameterText (index, parameterTextLength) : juce::String(),
                    text, parameterTextLength);
 }
 
 void VstPluginAdapter::getParameterName (int32_t index, char* text)
 {
-    writeHostText (isValidParameter (index) ? processor->getParameterName (index, parameterNameLength) : juce::String(),
+    writeHostText (isValidParameter (index) ? processor.getParameterName (index, parameterNameLength) : juce::String(),
                    text, parameterNameLength);
 }
 
 bool VstPluginAdapter::canParameterBeAutomated (int32_t index)
 {
-    return isValidParameter (index) && processor->isParameterAutomatable (index);
+    return isValidParameter (index) && processor.isParameterAutomatable (index);
 }
 
 //==============================================================================
 int32_t VstPluginAdapter::getProgram()
 {
-    return processor->getNumPrograms() > 0 ? processor->getCurrentProgram() : 0;
+    return processor.getNumPrograms() > 0 ? processor.getCurrentProgram() : 0;
 }
 
 void VstPluginAdapter::setProgram (int32_t program)
 {
-    if (juce::isPositiveAndBelow (program, processor->getNumPrograms()))
+    if (juce::isPositiveAndBelow (program, processor.getNumPrograms()))
     {
         programIndex = program;
-        processor->setCurrentProgram (program);
+        processor.setCurrentProgram (program);
     }
 }
 
 void VstPluginAdapter::setProgramName (char* name)
 {
-    if (name != nullptr && processor->getNumPrograms() > 0)
-        processor->changeProgramName (processor->getCurrentProgram(), readHostText (name, programNameLength));
+    if (name != nullptr && processor.getNumPrograms() > 0)
+        processor.changeProgramName (processor.getCurrentProgram(), readHostText (name, programNameLength));
 }
 
 void VstPluginAdapter::getProgramName (char* name)
 {
-    writeHostText (processor->getNumPrograms() > 0 ? processor->getProgramName (processor->getCurrentProgram()) : juce::String(),
+    writeHostText (processor.getNumPrograms() > 0 ? processor.getProgramName (processor.getCurrentProgram()) : juce::String(),
                    name, programNameLength);
 }
 
 bool VstPluginAdapter::getProgramNameIndexed (int32_t, int32_t index, char* text)
 {
-    if (text == nullptr || ! juce::isPositiveAndBelow (index, processor->getNumPrograms()))
+    if (text == nullptr || ! juce::isPositiveAndBelow (index, processor.getNumPrograms()))
         return false;
 
-    writeHostText (processor->getProgramName (index), text, programNameLength);
+    writeHostText (processor.getProgramName (index), text, programNameLength);
     return true;
 }
 
@@ -342,9 +340,9 @@ int32_t VstPluginAdapter::getChunk (void** data, bool isPreset)
     juce::MemoryBlock state;
 
     if (isPreset)
-        processor->getCurrentProgramStateInformation (state);
+        processor.getCurrentProgramStateInformation (state);
     else
-        processor->getStateInformation (state);
+        processor.getStateInformation (state);
 
     // The host reads the chunk after this call returns, so it is kept until
     // the next chunk call.
@@ -369,9 +367,9 @@ int32_t VstPluginAdapter::setChunk (void* data, int32_t byteSize, bool isPreset)
         return 0;
 
     if (isPreset)
-        processor->setCurrentProgramStateInformation (data, byteSize);
+        processor.setCurrentProgramStateInformation (data, byteSize);
     else
-        processor->setStateInformation (data, byteSize);
+        processor.setStateInformation (data, byteSize);
 
     return 0;
 }
@@ -418,67 +416,45 @@ int64_t VstPluginAdapter::getEditorBounds (void* ptr)
     if (ptr == nullptr)
         return 0;
 
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
+    if (editorHolder == nullptr)
+        editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
 
     if (editorHolder == nullptr)
-    {
-        if (auto* editor = processor->createEditorIfNeeded())
-            editorHolder = std::make_unique<VstEditorHolder> (*processor, *editor,
-                                                              [this] (int width, int height) { resizeHostWindow (width, height); });
-        else
-            return 0;
-    }
+        return 0;
 
-    editorRect = editorHolder->getHostBounds();
+    editorRect = { 0, 0, (int16_t) editorHolder->getHeight(), (int16_t) editorHolder->getWidth() };
     *static_cast<ERect**> (ptr) = &editorRect;
     return 1;
 }
 
 int64_t VstPluginAdapter::openEditor (void* parentWindow)
 {
-    if (parentWindow == nullptr || ! processor->hasEditor())
+    if (parentWindow == nullptr || ! processor.hasEditor())
         return 0;
 
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
+    // The framework's message thread stays stopped from the old editor's
+    // deletion to the new one's attachment.
+    const HostDrivenMessageLoop hostDrivenMessageLoop;
 
     closeEditor();
+    editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
 
-    auto* editor = processor->createEditorIfNeeded();
-
-    if (editor == nullptr)
+    if (editorHolder == nullptr)
         return 0;
 
-    editorHolder = std::make_unique<VstEditorHolder> (*processor, *editor,
-                                                      [this] (int width, int height) { resizeHostWindow (width, height); });
     editorHolder->attachToHost (parentWindow);
     return 1;
 }
 
 void VstPluginAdapter::closeEditor()
 {
-    if (editorHolder == nullptr)
-        return;
-
-   #if JUCE_LINUX || JUCE_BSD
-    const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-   #endif
-
     editorHolder.reset();
 }
 
 void VstPluginAdapter::idleEditor()
 {
-   #if JUCE_LINUX || JUCE_BSD
     if (editorHolder != nullptr)
-    {
-        const juce::SharedResourcePointer<juce::HostDrivenEventLoop> hostDrivenEventLoop;
-        hostDrivenEventLoop->processPendingEvents();
-    }
-   #endif
+        editorHolder->processPendingMessages();
 }
 
 void VstPluginAdapter::resizeHostWindow (int width, int height)
@@ -518,7 +494,7 @@ void VstPluginAdapter::handleAsyncUpdate()
 {
     if (latencyUpdatePending.exchange (false))
     {
-        setInitialDelay (processor->getLatencySamples());
+        setInitialDelay (processor.getLatencySamples());
         ioChanged();
     }
 

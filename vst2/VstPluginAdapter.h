@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AudioEffectX.h"
-#include "VstEditorHolder.h"
+#include "HostWindowEditorHolder.h"
+#include "PluginInstanceOwner.h"
 #include "VstHostPlayHead.h"
-#include "VstProcessorOwner.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -21,7 +21,7 @@
     through, and the processor's notifications go back to the host as
     automation, edit gestures and display updates.
 */
-class VstPluginAdapter : private VstProcessorOwner,
+class VstPluginAdapter : private PluginInstanceOwner,
                          public AudioEffectX,
                          private juce::AudioProcessorListener,
                          private juce::AsyncUpdater
@@ -92,6 +92,7 @@ private:
     void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override;
     void handleAsyncUpdate() override;
 
+    juce::AudioProcessor& processor;
     VstHostPlayHead playHead;
     juce::AudioBuffer<float> floatWorkBuffer;
     juce::AudioBuffer<double> doubleWorkBuffer;
@@ -103,7 +104,7 @@ private:
     std::mutex chunkLock;
     juce::MemoryBlock chunk;
 
-    std::unique_ptr<VstEditorHolder> editorHolder;
+    std::unique_ptr<HostWindowEditorHolder> editorHolder;
     ERect editorRect {};
 
     std::atomic<bool> displayUpdatePending { false };

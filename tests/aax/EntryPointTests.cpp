@@ -2,8 +2,8 @@
 
 #include "AAX_Exports.h"
 #include "AAX_ICollection.h"
-#include "AAX_IEffectGUI.h"
-#include "AAX_IEffectParameters.h"
+#include "AAX_CEffectGUI.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 #include "AAX_CHostServices.h"
 #include "FakeHostInterfaces.h"
@@ -35,8 +35,13 @@ namespace
         IACFPluginDefinition* const untouched = reinterpret_cast<IACFPluginDefinition*> (0x1234);
     };
 
-    class Effect : public AAX_IEffectParameters {};
-    class Gui : public AAX_IEffectGUI {};
+    class Effect : public AAX_CEffectParameters {};
+    class Gui : public AAX_CEffectGUI
+    {
+        void CreateViewContents() override {}
+        void CreateViewContainer() override {}
+        void DeleteViewContainer() override {}
+    };
 }
 
 TEST_F (EntryPoints, ReportTheSdkVersionAndNoComponents)

@@ -17,6 +17,9 @@ namespace fakehost
         if (host.isWithheld (iid))
             return ACF_E_NOINTERFACE;
 
+        if (this == &host && host.effectParameters != nullptr && iid == IID_IAAXEffectParametersV1)
+            return host.effectParameters->QueryInterface (iid, out);
+
         for (auto& [offeredIID, face] : offered)
         {
             if (offeredIID == iid)
@@ -143,16 +146,16 @@ namespace fakehost
             return nullptr;
         }
 
-        components.push_back (std::move (component));
-        return components.back().get();
+        madeObjects.push_back (std::move (component));
+        return madeObjects.back().get();
     }
 
     std::vector<InterfaceBase*> Host::allInterfaces() const
     {
         auto faces = interfaces();
 
-        for (auto& component : components)
-            for (auto* face : component->interfaces())
+        for (auto& object : madeObjects)
+            for (auto* face : object->interfaces())
                 faces.push_back (face);
 
         return faces;
@@ -193,6 +196,26 @@ namespace fakehost
         for (auto c = calls.rbegin(); c != calls.rend(); ++c)
             if (c->interfaceName == interfaceName && c->operation == operation)
                 return &*c;
+
+        return nullptr;
+    }
+
+    DescribedComponent& Host::componentOf (const HostObject& object)
+    {
+        for (auto& entry : components)
+            if (entry.first == &object)
+                return entry.second;
+
+        components.push_back ({ &object, {} });
+        return components.back().second;
+    }
+
+    const std::map<AAX_EProperty, int32_t>* Host::propertiesOf (IACFUnknown* map) const
+    {
+        for (auto* face : allInterfaces())
+            if (auto* propertyMap = dynamic_cast<PropertyMapV1*> (face))
+                if (propertyMap->asUnknown() == map)
+                    return &propertyMap->properties();
 
         return nullptr;
     }

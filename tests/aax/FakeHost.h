@@ -7,6 +7,8 @@
 #include <locale>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -63,6 +65,30 @@ namespace fakehost
 
     class Host;
 
+    /** What the plug-in registered for one component: its fields (kind and size) and its
+        native process routine with its property map.
+    */
+    struct DescribedComponent
+    {
+        enum class FieldKind { audioIn, audioOut, bufferLength, dataPort, privateData };
+        struct Field { FieldKind kind; uint32_t size; };
+
+        std::map<AAX_CFieldIndex, Field> fields;
+        AAX_CProcessProc process = nullptr;
+        IACFUnknown* properties = nullptr;
+    };
+
+    /** What the host's controller and transport answer once a session sets them: they
+        then return 0 with these values instead of the host's result.
+    */
+    struct SessionAnswers
+    {
+        float sampleRate = 44100.0f;
+        AAX_EStemFormat inputStemFormat = 2;
+        AAX_EStemFormat outputStemFormat = 2;
+        double tempo = 120.0;
+    };
+
     /** An interface offered by a host object; counts references and forwards queries to its object. */
     class InterfaceBase
     {
@@ -118,6 +144,10 @@ namespace fakehost
         template <typename... Args>
         AAX_Result log (const char* operation, const Args&... args) const;
 
+        /** Records the call; in a session, stores the session's answer and returns 0. */
+        template <typename Value>
+        AAX_Result answer (const char* operation, Value* out, Value SessionAnswers::* value) const;
+
         HostObject& object;
     };
 
@@ -160,16 +190,44 @@ namespace fakehost
         /** The most recent call of an operation, or null. */
         const Call* lastCall (const std::string& interfaceName, const std::string& operation) const;
 
+        /** Guards the records below, which host threads of a test may fill at once. */
+        std::mutex recordLock;
+
         std::vector<Call> calls;
         std::vector<std::string> createdClasses;
         std::vector<std::string> releaseOrder;
 
+        /** The payload of the last packet posted to each port. */
+        std::map<AAX_CFieldIndex, std::vector<char>> packets;
+
+        /** The creation functions the description registered, by selector. */
+        std::map<AAX_CProcPtrID, void*> procPointers;
+
+        /** Every component described, in the order they were made. */
+        std::vector<std::pair<const HostObject*, DescribedComponent>> components;
+        DescribedComponent& componentOf (const HostObject& object);
+
+        /** The properties held by the property map of this interface, or null. */
+        const std::map<AAX_EProperty, int32_t>* propertiesOf (IACFUnknown* map) const;
+
+        std::optional<SessionAnswers> answers;
+
+        /** Every set-value request, in order: identifier and normalized value. */
+        std::vector<std::pair<std::string, double>> setRequests;
+
         /** What every host operation returns, so a test can tell it was passed back unchanged. */
         static constexpr AAX_Result hostResult = 4711;
 
-        /** What the host's view container returns from GetType and GetPtr. */
+        /** What the host's view container returns from GetType and GetPtr: by default a
+            type of its own and the address of nativeView.
+        */
         static constexpr int32_t viewType = 3;
+        int32_t containerType = viewType;
         int nativeView = 0;
+        void* nativeViewPointer = &nativeView;
+
+        /** The effect's data model, which a GUI finds through the host object; none by default. */
+        IACFUnknown* effectParameters = nullptr;
 
         /** Texts the host writes into an AAX_IString. */
         static constexpr const char* effectID = "com.vardun.stand-in";
@@ -180,9 +238,22 @@ namespace fakehost
 
         struct OwnInterfaces;
         std::unique_ptr<OwnInterfaces> own;
-        std::vector<std::unique_ptr<HostObject>> components;
+        std::vector<std::unique_ptr<HostObject>> madeObjects;
         std::set<std::string> withheld, emptyAnswers;
     };
+
+    template <typename Interface>
+    template <typename Value>
+    AAX_Result FakeInterface<Interface>::answer (const char* operation, Value* out, Value SessionAnswers::* value) const
+    {
+        const auto result = log (operation, out);
+
+        if (! host.answers.has_value())
+            return result;
+
+        *out = *host.answers.*value;
+        return AAX_SUCCESS;
+    }
 
     inline void InterfaceBase::noteRelease()     { host.releaseOrder.push_back (name); }
 
@@ -190,6 +261,7 @@ namespace fakehost
     template <typename... Args>
     AAX_Result FakeInterface<Interface>::log (const char* operation, const Args&... args) const
     {
+        const std::lock_guard<std::mutex> lock (host.recordLock);
         host.calls.push_back ({ name, operation, describeAll (args...) });
         return Host::hostResult;
     }

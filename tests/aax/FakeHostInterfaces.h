@@ -67,7 +67,11 @@ namespace fakehost
         AAX_Result AddName (const char* n) override                                { return this->log ("AddName", n); }
         AAX_Result AddCategory (uint32_t c) override                               { return this->log ("AddCategory", c); }
         AAX_Result AddCategoryBypassParameter (uint32_t c, AAX_CParamID p) override { return this->log ("AddCategoryBypassParameter", c, p); }
-        AAX_Result AddProcPtr (void* p, AAX_CProcPtrID id) override                { return this->log ("AddProcPtr", p, id); }
+        AAX_Result AddProcPtr (void* p, AAX_CProcPtrID id) override
+        {
+            this->host.procPointers[id] = p;
+            return this->log ("AddProcPtr", p, id);
+        }
         AAX_Result SetProperties (IACFUnknown* p) override                         { return this->log ("SetProperties", p); }
         AAX_Result AddResourceInfo (AAX_EResourceType t, const char* i) override   { return this->log ("AddResourceInfo", t, i); }
         AAX_Result AddMeterDescription (AAX_CTypeID id, const char* n, IACFUnknown* p) override { return this->log ("AddMeterDescription", id, n, p); }
@@ -94,21 +98,24 @@ namespace fakehost
 
         AAX_Result Clear() override                                                { return this->log ("Clear"); }
         AAX_Result AddReservedField (AAX_CFieldIndex f, uint32_t t) override       { return this->log ("AddReservedField", f, t); }
-        AAX_Result AddAudioIn (AAX_CFieldIndex f) override                         { return this->log ("AddAudioIn", f); }
-        AAX_Result AddAudioOut (AAX_CFieldIndex f) override                        { return this->log ("AddAudioOut", f); }
-        AAX_Result AddAudioBufferLength (AAX_CFieldIndex f) override               { return this->log ("AddAudioBufferLength", f); }
+        AAX_Result AddAudioIn (AAX_CFieldIndex f) override                         { field (f, Kind::audioIn, 0); return this->log ("AddAudioIn", f); }
+        AAX_Result AddAudioOut (AAX_CFieldIndex f) override                        { field (f, Kind::audioOut, 0); return this->log ("AddAudioOut", f); }
+        AAX_Result AddAudioBufferLength (AAX_CFieldIndex f) override               { field (f, Kind::bufferLength, 0); return this->log ("AddAudioBufferLength", f); }
         AAX_Result AddSampleRate (AAX_CFieldIndex f) override                      { return this->log ("AddSampleRate", f); }
         AAX_Result AddClock (AAX_CFieldIndex f) override                           { return this->log ("AddClock", f); }
         AAX_Result AddSideChainIn (AAX_CFieldIndex f) override                     { return this->log ("AddSideChainIn", f); }
-        AAX_Result AddDataInPort (AAX_CFieldIndex f, uint32_t s, AAX_EDataInPortType t) override { return this->log ("AddDataInPort", f, s, t); }
+        AAX_Result AddDataInPort (AAX_CFieldIndex f, uint32_t s, AAX_EDataInPortType t) override { field (f, Kind::dataPort, s); return this->log ("AddDataInPort", f, s, t); }
         AAX_Result AddAuxOutputStem (AAX_CFieldIndex f, int32_t s, const char* n) override      { return this->log ("AddAuxOutputStem", f, s, n); }
-        AAX_Result AddPrivateData (AAX_CFieldIndex f, int32_t s, uint32_t o) override           { return this->log ("AddPrivateData", f, s, o); }
+        AAX_Result AddPrivateData (AAX_CFieldIndex f, int32_t s, uint32_t o) override           { field (f, Kind::privateData, (uint32_t) s); return this->log ("AddPrivateData", f, s, o); }
         AAX_Result AddDmaInstance (AAX_CFieldIndex f, AAX_IDma::EMode m) override               { return this->log ("AddDmaInstance", f, m); }
         AAX_Result AddMIDINode (AAX_CFieldIndex f, AAX_EMIDINodeType t, const char* n, uint32_t m) override { return this->log ("AddMIDINode", f, t, n, m); }
 
         AAX_Result AddProcessProc_Native (AAX_CProcessProc p, IACFUnknown* m, AAX_CInstanceInitProc i,
                                           AAX_CBackgroundProc b, AAX_CTypeID* id) override
         {
+            auto& described = this->host.componentOf (this->object);
+            described.process = p;
+            described.properties = m;
             return this->log ("AddProcessProc_Native", p, m, i, b, id);
         }
 
@@ -119,6 +126,14 @@ namespace fakehost
         }
 
         AAX_Result AddMeters (AAX_CFieldIndex f, const AAX_CTypeID* ids, uint32_t n) override  { return this->log ("AddMeters", f, ids, n); }
+
+    private:
+        using Kind = DescribedComponent::FieldKind;
+
+        void field (AAX_CFieldIndex index, Kind kind, uint32_t size)
+        {
+            this->host.componentOf (this->object).fields[index] = { kind, size };
+        }
     };
 
     using ComponentDescriptorV1 = ComponentDescriptorV1Calls<FakeInterface<AAX_IACFComponentDescriptor>>;
@@ -154,6 +169,8 @@ namespace fakehost
 
         AAX_Result AddProperty (AAX_EProperty p, AAX_CPropertyValue v) override    { store[p] = v; return this->log ("AddProperty", p, v); }
         AAX_Result RemoveProperty (AAX_EProperty p) override                       { store.erase (p); return this->log ("RemoveProperty", p); }
+
+        const PropertyStore& properties() const                                    { return store; }
 
     protected:
         PropertyStore& store;
@@ -214,15 +231,24 @@ namespace fakehost
             return this->log ("GetEffectID", id);
         }
 
-        AAX_Result GetEffectSampleRate (float* r) const override                    { return this->log ("GetEffectSampleRate", r); }
-        AAX_Result GetEffectInputStemFormat (AAX_EStemFormat* f) const override     { return this->log ("GetEffectInputStemFormat", f); }
-        AAX_Result GetEffectOutputStemFormat (AAX_EStemFormat* f) const override    { return this->log ("GetEffectOutputStemFormat", f); }
+        AAX_Result GetEffectSampleRate (float* r) const override                    { return this->answer ("GetEffectSampleRate", r, &SessionAnswers::sampleRate); }
+        AAX_Result GetEffectInputStemFormat (AAX_EStemFormat* f) const override     { return this->answer ("GetEffectInputStemFormat", f, &SessionAnswers::inputStemFormat); }
+        AAX_Result GetEffectOutputStemFormat (AAX_EStemFormat* f) const override    { return this->answer ("GetEffectOutputStemFormat", f, &SessionAnswers::outputStemFormat); }
         AAX_Result GetSignalLatency (int32_t* s) const override                     { return this->log ("GetSignalLatency", s); }
         AAX_Result GetCycleCount (AAX_EProperty p, int32_t* c) const override       { return this->log ("GetCycleCount", p, c); }
         AAX_Result GetTODLocation (int64_t* t) const override                       { return this->log ("GetTODLocation", t); }
         AAX_Result SetSignalLatency (int32_t s) override                            { return this->log ("SetSignalLatency", s); }
         AAX_Result SetCycleCount (AAX_EProperty* p, int32_t* v, int32_t n) override { return this->log ("SetCycleCount", p, v, n); }
-        AAX_Result PostPacket (AAX_CFieldIndex f, const void* p, uint32_t s) override { return this->log ("PostPacket", f, p, s); }
+        AAX_Result PostPacket (AAX_CFieldIndex f, const void* p, uint32_t s) override
+        {
+            {
+                const std::lock_guard<std::mutex> lock (this->host.recordLock);
+                const auto* bytes = static_cast<const char*> (p);
+                this->host.packets[f] = bytes != nullptr ? std::vector<char> (bytes, bytes + s) : std::vector<char>();
+            }
+
+            return this->log ("PostPacket", f, p, s);
+        }
         AAX_Result GetCurrentMeterValue (AAX_CTypeID m, float* v) const override    { return this->log ("GetCurrentMeterValue", m, v); }
         AAX_Result GetMeterPeakValue (AAX_CTypeID m, float* v) const override       { return this->log ("GetMeterPeakValue", m, v); }
         AAX_Result ClearMeterPeakValue (AAX_CTypeID m) const override               { return this->log ("ClearMeterPeakValue", m); }
@@ -270,7 +296,15 @@ namespace fakehost
 
         AAX_Result RegisterParameter (AAX_CParamID p) override                      { return log ("RegisterParameter", p); }
         AAX_Result UnregisterParameter (AAX_CParamID p) override                    { return log ("UnregisterParameter", p); }
-        AAX_Result PostSetValueRequest (AAX_CParamID p, double v) const override    { return log ("PostSetValueRequest", p, v); }
+        AAX_Result PostSetValueRequest (AAX_CParamID p, double v) const override
+        {
+            {
+                const std::lock_guard<std::mutex> lock (host.recordLock);
+                host.setRequests.emplace_back (p, v);
+            }
+
+            return log ("PostSetValueRequest", p, v);
+        }
         AAX_Result PostCurrentValue (AAX_CParamID p, double v) const override       { return log ("PostCurrentValue", p, v); }
         AAX_Result PostTouchRequest (AAX_CParamID p) override                       { return log ("PostTouchRequest", p); }
         AAX_Result PostReleaseRequest (AAX_CParamID p) override                     { return log ("PostReleaseRequest", p); }
@@ -283,7 +317,7 @@ namespace fakehost
     public:
         using Base::Base;
 
-        AAX_Result GetCurrentTempo (double* t) const override                       { return this->log ("GetCurrentTempo", t); }
+        AAX_Result GetCurrentTempo (double* t) const override                       { return this->answer ("GetCurrentTempo", t, &SessionAnswers::tempo); }
         AAX_Result GetCurrentMeter (int32_t* n, int32_t* d) const override          { return this->log ("GetCurrentMeter", n, d); }
         AAX_Result IsTransportPlaying (bool* p) const override                      { return this->log ("IsTransportPlaying", p); }
         AAX_Result GetCurrentTickPosition (int64_t* t) const override               { return this->log ("GetCurrentTickPosition", t); }
@@ -314,8 +348,8 @@ namespace fakehost
     public:
         using Base::Base;
 
-        int32_t GetType() override                                                  { this->log ("GetType"); return Host::viewType; }
-        void* GetPtr() override                                                     { this->log ("GetPtr"); return &this->host.nativeView; }
+        int32_t GetType() override                                                  { this->log ("GetType"); return this->host.containerType; }
+        void* GetPtr() override                                                     { this->log ("GetPtr"); return this->host.nativeViewPointer; }
         AAX_Result GetModifiers (uint32_t* m) override                              { return this->log ("GetModifiers", m); }
         AAX_Result SetViewSize (AAX_Point& s) override                              { return this->log ("SetViewSize", s); }
         AAX_Result HandleParameterMouseDown (AAX_CParamID p, uint32_t m) override   { return this->log ("HandleParameterMouseDown", p, m); }

@@ -9,7 +9,14 @@
 #include "AAX_IACFPropertyMap.h"
 #include "AAX_IACFTransport.h"
 #include "AAX_IACFViewContainer.h"
+#include "AAX_CEffectGUI.h"
+#include "AAX_CEffectParameters.h"
+#include "AAX_IDisplayDelegate.h"
+#include "AAX_IParameter.h"
+#include "AAX_IParameterValue.h"
 #include "AAX_IString.h"
+#include "AAX_ITaperDelegate.h"
+#include "CACFUnknown.h"
 
 #include <cstring>
 
@@ -168,4 +175,86 @@ TEST (HostInterfaceLayout, StringInterface)
     EXPECT_EQ (positionOf (&AAX_IString::Set), 5);
     EXPECT_EQ (positionOf (static_cast<AssignText> (&AAX_IString::operator=)), 6);
     EXPECT_EQ (positionOf (static_cast<AssignChars> (&AAX_IString::operator=)), 7);
+}
+
+namespace
+{
+    /** Operations listed in declaration order must take consecutive slots from the first. */
+    void expectConsecutive (std::initializer_list<int> positions, int first)
+    {
+        for (auto position : positions)
+            EXPECT_EQ (position, first++);
+    }
+
+    /** Reaches the GUI base's protected operations for their positions. */
+    struct GuiPositions : public AAX_CEffectGUI
+    {
+        static void expectOwnOperationsFrom (int first)
+        {
+            expectConsecutive ({ positionOf (&GuiPositions::CreateViewContents), positionOf (&GuiPositions::CreateViewContainer),
+                                 positionOf (&GuiPositions::DeleteViewContainer), positionOf (&GuiPositions::UpdateAllParameters) }, first);
+        }
+    };
+}
+
+TEST (LibraryLayout, ObjectBaseParameterAndDelegates)
+{
+    using ValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, AAX_CString*) const;
+    using LimitedValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, int32_t, AAX_CString*) const;
+    using LimitedTextFromValue = bool (AAX_IParameter::*) (double, int32_t, AAX_CString&) const;
+
+    // Each after the destructor's two entries.
+    expectConsecutive ({ positionOf (&CACFUnknown::InitializeInstance), positionOf (&CACFUnknown::FinalRelease),
+                         positionOf (&CACFUnknown::ReclaimMemory), positionOf (&CACFUnknown::InternalQueryInterface),
+                         positionOf (&CACFUnknown::InternalAddRef), positionOf (&CACFUnknown::InternalRelease) }, 2);
+    expectConsecutive ({ positionOf (&AAX_ITaperDelegate<float>::Clone), positionOf (&AAX_ITaperDelegate<float>::GetMaximumValue),
+                         positionOf (&AAX_ITaperDelegate<float>::GetMinimumValue), positionOf (&AAX_ITaperDelegate<float>::ConstrainRealValue),
+                         positionOf (&AAX_ITaperDelegate<float>::NormalizedToReal), positionOf (&AAX_ITaperDelegate<float>::RealToNormalized) }, 2);
+    expectConsecutive ({ positionOf (&AAX_IDisplayDelegate<float>::Clone), positionOf (static_cast<ValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)),
+                         positionOf (static_cast<LimitedValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)),
+                         positionOf (&AAX_IDisplayDelegate<float>::StringToValue) }, 2);
+    expectConsecutive ({ positionOf (&AAX_IParameterValue::Clone), positionOf (&AAX_IParameterValue::Identifier),
+                         positionOf (&AAX_IParameterValue::GetValueAsBool) }, 2);
+
+    EXPECT_EQ (positionOf (&AAX_IParameter::CloneValue), 2);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetNormalizedValue), 13);
+    EXPECT_EQ (positionOf (static_cast<LimitedTextFromValue> (&AAX_IParameter::GetStringFromNormalizedValue)), 36);
+    EXPECT_EQ (positionOf (&AAX_IParameter::SetValueWithString), 47);
+    EXPECT_EQ (positionOf (&AAX_IParameter::UpdateNormalizedValue), 54);
+}
+
+TEST (HostInterfaceLayout, EffectParametersAndGUI)
+{
+    using V1 = AAX_IACFEffectParameters;
+    using V2 = AAX_IACFEffectParameters_V2;
+    using V3 = AAX_IACFEffectParameters_V3;
+    using GUI = AAX_IACFEffectGUI;
+
+    expectConsecutive ({
+        positionOf (&V1::Initialize), positionOf (&V1::Uninitialize), positionOf (&V1::NotificationReceived),
+        positionOf (&V1::GetNumberOfParameters), positionOf (&V1::GetMasterBypassParameter), positionOf (&V1::GetParameterIsAutomatable),
+        positionOf (&V1::GetParameterNumberOfSteps), positionOf (&V1::GetParameterName), positionOf (&V1::GetParameterNameOfLength),
+        positionOf (&V1::GetParameterDefaultNormalizedValue), positionOf (&V1::SetParameterDefaultNormalizedValue),
+        positionOf (&V1::GetParameterType), positionOf (&V1::GetParameterOrientation), positionOf (&V1::GetParameter),
+        positionOf (&V1::GetParameterIndex), positionOf (&V1::GetParameterIDFromIndex), positionOf (&V1::GetParameterValueInfo),
+        positionOf (&V1::GetParameterValueFromString), positionOf (&V1::GetParameterStringFromValue), positionOf (&V1::GetParameterValueString),
+        positionOf (&V1::GetParameterNormalizedValue), positionOf (&V1::SetParameterNormalizedValue), positionOf (&V1::SetParameterNormalizedRelative),
+        positionOf (&V1::TouchParameter), positionOf (&V1::ReleaseParameter), positionOf (&V1::UpdateParameterTouch),
+        positionOf (&V1::UpdateParameterNormalizedValue), positionOf (&V1::UpdateParameterNormalizedRelative), positionOf (&V1::GenerateCoefficients),
+        positionOf (&V1::ResetFieldData), positionOf (&V1::GetNumberOfChunks), positionOf (&V1::GetChunkIDFromIndex), positionOf (&V1::GetChunkSize),
+        positionOf (&V1::GetChunk), positionOf (&V1::SetChunk), positionOf (&V1::CompareActiveChunk), positionOf (&V1::GetNumberOfChanges),
+        positionOf (&V1::TimerWakeup), positionOf (&V1::GetCurveData), positionOf (&V1::GetCustomData), positionOf (&V1::SetCustomData),
+        positionOf (&V2::DoMIDITransfers), positionOf (&V2::RenderAudio_Hybrid), positionOf (&V2::UpdateMIDINodes),
+        positionOf (&V2::UpdateControlMIDINodes), positionOf (&V3::GetCurveDataMeterIds), positionOf (&V3::GetCurveDataDisplayRange),
+        positionOf (&AAX_IEffectParameters::InternalQueryInterface) }, 3);
+
+    expectConsecutive ({
+        positionOf (&GUI::Initialize), positionOf (&GUI::Uninitialize), positionOf (&GUI::NotificationReceived),
+        positionOf (&GUI::SetViewContainer), positionOf (&GUI::GetViewSize), positionOf (&GUI::Draw), positionOf (&GUI::TimerWakeup),
+        positionOf (&GUI::ParameterUpdated), positionOf (&GUI::GetCustomLabel), positionOf (&GUI::SetControlHighlightInfo),
+        positionOf (&AAX_IEffectGUI::InternalQueryInterface) }, 3);
+
+    // The objects' own operations follow the destructor's two entries.
+    EXPECT_EQ (positionOf (&AAX_CEffectParameters::EffectInit), 53);
+    GuiPositions::expectOwnOperationsFrom (16);
 }

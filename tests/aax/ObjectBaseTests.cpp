@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ACFPtr.h"
-#include "AAX_IEffectGUI.h"
-#include "AAX_IEffectParameters.h"
+#include "AAX_CEffectGUI.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_UIDs.h"
 
 #include <cstring>
@@ -17,7 +17,7 @@ namespace
         bool finalReleasedBeforeDestruction = false;
     };
 
-    class TestEffectParameters : public AAX_IEffectParameters
+    class TestEffectParameters : public AAX_CEffectParameters
     {
     public:
         explicit TestEffectParameters (LifeRecord& r) : record (r) {}
@@ -33,8 +33,11 @@ namespace
         LifeRecord& record;
     };
 
-    class TestEffectGUI : public AAX_IEffectGUI
+    class TestEffectGUI : public AAX_CEffectGUI
     {
+        void CreateViewContents() override {}
+        void CreateViewContainer() override {}
+        void DeleteViewContainer() override {}
     };
 
     /** The host-visible pointer of an effect-parameters object, with one reference taken. */

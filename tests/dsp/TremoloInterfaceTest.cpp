@@ -23,8 +23,10 @@ namespace
             messages.add (message);
         }
 
-        int deliveredCount()
+        /** The module's noted messages sent, as its owner sends them, and delivered. */
+        int deliveredCount (ModuleModel& module)
         {
+            module.sendPendingMessages();
             deliverPendingMessages();
             return messages.size();
         }
@@ -286,7 +288,7 @@ TEST (TremoloStereoMessage, TheConstructorAnnouncesMonoOnce)
     module.addActionListener (&counter);
     module.setParameter (stereoMode, 0.0f);
     prepare (module);
-    EXPECT_EQ (counter.deliveredCount(), 0);
+    EXPECT_EQ (counter.deliveredCount (module), 0);
     module.removeActionListener (&counter);
 }
 
@@ -297,15 +299,15 @@ TEST (TremoloStereoMessage, EachChangeOfLayoutIsSentOnce)
     module.addActionListener (&counter);
 
     module.setParameter (stereoMode, 1.0f);
-    EXPECT_EQ (counter.deliveredCount(), 1);
+    EXPECT_EQ (counter.deliveredCount (module), 1);
     EXPECT_EQ (counter.messages[0], stereoLayoutText);
 
     module.setParameter (stereoMode, 1.0f);
     module.forceCalcParams();
-    EXPECT_EQ (counter.deliveredCount(), 1);
+    EXPECT_EQ (counter.deliveredCount (module), 1);
 
     module.setParameter (stereoMode, 0.0f);
-    EXPECT_EQ (counter.deliveredCount(), 2);
+    EXPECT_EQ (counter.deliveredCount (module), 2);
     EXPECT_EQ (counter.messages[1], stereoLayoutText);
 
     module.removeActionListener (&counter);
@@ -320,13 +322,13 @@ TEST (TremoloStereoMessage, TwoInputsSendNothingAndPrimeTheNextAnnouncement)
 
     module.setParameter (stereoMode, 1.0f);
     module.setParameter (stereoMode, 0.0f);
-    EXPECT_EQ (counter.deliveredCount(), 0);
+    EXPECT_EQ (counter.deliveredCount (module), 0);
     EXPECT_TRUE (module.notifiedStereo);
 
     // Back to one input, the next check finds mono announced as stereo.
     module.setInputsUsed (1);
     module.forceCalcParams();
-    EXPECT_EQ (counter.deliveredCount(), 1);
+    EXPECT_EQ (counter.deliveredCount (module), 1);
     EXPECT_FALSE (module.notifiedStereo);
 
     module.removeActionListener (&counter);

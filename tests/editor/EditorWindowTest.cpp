@@ -330,6 +330,66 @@ TEST_F (EditorTest, SteppingWrapsAndANewerPresetIsAppliedThenAlerted)
     editor->alert_->hide();
 }
 
+TEST_F (EditorTest, KnobsSendTheirValuesToTheHost)
+{
+    open();
+
+    const std::pair<juce::Slider*, int> knobs[] = {
+        { editor->typeKnob_.get(), tremoloTypeIndex }, { editor->rateKnob_.get(), rateIndex },
+        { editor->rateSyncKnob_.get(), rateSyncIndex }, { editor->shapeKnob_.get(), shapeIndex },
+        { editor->depthKnob_.get(), depthIndex }, { editor->levelKnob_.get(), levelIndex },
+    };
+
+    for (const auto& [knob, index] : knobs)
+    {
+        host.changes.clear();
+        knob->setValue (knob->getMaximum(), juce::sendNotificationSync);
+        ASSERT_EQ (host.changes.size(), 1u) << knob->getName();
+        EXPECT_EQ (host.changes[0], std::make_pair (index, (float) knob->getValue())) << knob->getName();
+    }
+}
+
+TEST_F (EditorTest, APickInThePresetMenuLoadsThePresetIntoTheActiveSlot)
+{
+    processor.setParameter (depthIndex, 0.75f);
+    writePresetFile ("Pads/Deep.vpxp", "2.0");
+    processor.setParameter (depthIndex, 0.5f);
+    processor.programs[0].activeChannel = 1;
+
+    open();
+    tick (3);
+    editor->presetMenu_->setSelectedFileIndex (1);
+    editor->labelTextChanged (editor->presetMenu_.get());
+
+    EXPECT_EQ (processor.getPresetPath (0, 1), "Pads/Deep.vpxp");
+    EXPECT_EQ (processor.getPresetPath (0, 0), "Init.vpxp");
+    EXPECT_EQ (processor.getParameter (depthIndex), 0.75f);
+    EXPECT_TRUE (processor.programChanged.load() && processor.parametersChanged.load());
+    EXPECT_GE (host.displayUpdates, 1);
+    EXPECT_TRUE (alertText().startsWith ("\"Pads/Deep.vpxp\"\nwas made using a newer version"));
+    editor->alert_->hide();
+}
+
+TEST_F (EditorTest, SavePresetOverwritesTheSlotsFileWhenConfirmed)
+{
+    const auto file = writePresetFile ("Pads/Mellow.vpxp");
+    processor.setActivePresetPath ("Pads/Mellow.vpxp");
+    processor.setParameter (levelIndex, 0.25f);
+
+    open();
+    editor->fileMenuResult (Editor::savePresetItem);
+    PanelTest::click (*editor->overwritePresetComponent_, "OK");
+
+    EXPECT_FALSE (editor->overwritePresetComponent_->isVisible());
+    EXPECT_TRUE (PanelTest::modalChain().empty());
+    EXPECT_EQ (processor.getActivePresetPath(), "Pads/Mellow.vpxp");
+    EXPECT_GE (host.displayUpdates, 1);
+
+    auto saved = juce::parseXML (file);
+    ASSERT_NE (saved, nullptr);
+    EXPECT_FALSE (processor.comparePreset (std::move (saved)));
+}
+
 TEST_F (EditorTest, TypeLabelsAndSwitchesSendTheirValues)
 {
     open();
@@ -448,7 +508,7 @@ TEST_F (EditorTest, TheAboutScreenShowsTheVersion)
     editor->aboutContainer_->hide();
 }
 
-TEST_F (EditorTest, ClosingWithAnOverlayShownDeletesItBeforeThePresetMenu)
+TEST_F (EditorTest, ClosingWithAnOverlayShownLeavesNothingModal)
 {
     const std::function<void (Editor&)> showOverlay[] = {
         [] (Editor& e) { e.fileMenuResult (Editor::savePresetAsItem); },

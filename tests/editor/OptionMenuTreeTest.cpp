@@ -37,6 +37,17 @@ TEST (VardunOptionMenuTree, ListsTheTreeInPostOrderAsTheFileSystemGivesIt)
     }
 }
 
+TEST (VardunOptionMenuTree, ListsAFolderLinkedFromASiblingUnderBothNames)
+{
+    Tree tree { "Pads/x.vpxp", "Fav@Pads" };
+    Menu menu (tree.root);
+    menu.shownMenu();
+
+    EXPECT_EQ (menu.getNumOfFiles(), 3);
+    menu.setSelectedFilePath ("Pads/x.vpxp");
+    EXPECT_EQ (menu.getText(), "x");
+}
+
 TEST (VardunOptionMenuTree, StepsWithWrapping)
 {
     // files left, id selected before (0: none, 9: from a larger scan), next?, id after

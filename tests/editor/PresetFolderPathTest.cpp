@@ -12,7 +12,8 @@ TEST (PresetFolderPath, KeepsEveryPathWithinTheTree)
         { "F\\c.vpxp", "F/c.vpxp" }, { "F/./G/../c.vpxp", "F/c.vpxp" }, { "~draft.vpxp", "~draft.vpxp" },
         { full + "/F/../c.vpxp", "c.vpxp" }, { "", "" }, { "F/..", "" }, { "../x.vpxp", "" }, { "a/../../x.vpxp", "" },
         { full + " old/x.vpxp", "" }, { full + "/../LumiverPX2741 old/x.vpxp", "" }, { "/tmp/other" + full + "/x.vpxp", "" },
-        { full.toLowerCase() + "/x.vpxp", "" }, { "/etc/passwd", "" },
+        { full.toLowerCase() + "/x.vpxp", "" }, { "/etc/passwd", "" }, { full + "/..", "" }, { full + "/F/..", "" },
+        { full + "/F/G/./..", "F" },
     };
 
     for (const auto& [path, expected] : cases)
@@ -24,4 +25,5 @@ TEST (PresetFolderPath, KeepsEveryPathWithinTheTree)
     }
 
     EXPECT_FALSE (PresetFolderPath::isInside (root, root));
+    EXPECT_FALSE (PresetFolderPath::isInside (root, juce::File::createFileWithoutCheckingPath (full + "/F/..")));
 }

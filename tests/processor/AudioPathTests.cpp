@@ -281,19 +281,28 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
     processStereo (sine, fadingSine);
     EXPECT_TRUE (fixture.processor.typeFadeActive);
 
+    // The level changes while the sine fades out: the sine only stores it.
+    fixture.processor.setParameter (levelIndex, 1.0f);
+    sine.setParameter (levelIndex, 1.0f);
+    fading = fixture.nextTone (2, 256);
+    fadingSine = copyOf (fading);
+    fixture.process (fading);
+    processStereo (sine, fadingSine);
+
     fixture.processor.setParameter (1, 0.0f);
     ASSERT_TRUE (waitForTypeRequest (fixture.processor));
 
-    // 512 samples into the fade the triangle weighs 1/4: the reversed fade
-    // takes it out over the next 512 samples, and from there the sine module,
-    // never restarted, is heard alone.
+    // 768 samples into the fade the triangle weighs 3/8: the reversed fade
+    // takes it out over the next 768 samples, and from there the sine module,
+    // never restarted but brought up to the new level, is heard alone.
     auto buffer = fixture.nextTone (2, 1024);
     auto expected = copyOf (buffer);
     fixture.process (buffer);
+    sine.calc();
     processStereo (sine, expected);
 
     for (int channel = 0; channel < 2; ++channel)
-        for (int i = 511; i < 1024; ++i)
+        for (int i = 767; i < 1024; ++i)
             ASSERT_EQ (buffer.getSample (channel, i), expected.getSample (channel, i)) << i;
 
     EXPECT_NE (buffer.getSample (0, 100), expected.getSample (0, 100));
@@ -302,27 +311,29 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
     EXPECT_EQ (fixture.processor.targetType, 0);
 }
 
-TEST (AudioPath, ReturningToTheHeardTypeMidFadeLeavesNoStep)
+TEST (AudioPath, ATypeChangeMidFadeLeavesNoStep)
 {
-    // Sine to triangle at full depth, and back to sine 1280 samples into the
-    // fade; the largest sample-to-sample step from just before the return on,
-    // against the same signal without the return.
-    constexpr int blockSize = 256, returnBlock = 9;
-    float largestSteps[2] = {};
+    // Sine to triangle at full depth, then back to sine 1280 samples into the
+    // fade, or on to square 1536 samples into it. The largest sample-to-sample
+    // step over the two blocks from the second change on, against the same
+    // blocks of the signal without it.
+    constexpr int blockSize = 256;
+    struct Scenario { int block; float type; int typeAtEnd; };
+    const Scenario scenarios[] = { { 9, 0.0f, 0 }, { 10, 0.5f, 1 } };
 
-    for (int returns = 0; returns < 2; ++returns)
+    const auto largestStep = [] (int secondBlock, bool change, float secondType, int& typeAtEnd)
     {
         PreparedProcessor fixture (2, 2);
         fixture.processor.setParameter (5, 1.0f);
         fixture.processor.prepareToPlay (sampleRate, blockSize);
-        float previous[2] = {};
+        float previous[2] = {}, largest = 0.0f;
 
-        for (int block = 0; block < 16; ++block)
+        for (int block = 0; block < 24; ++block)
         {
-            if (block == 4 || (block == returnBlock && returns == 1))
+            if (block == 4 || (change && block == secondBlock))
             {
-                fixture.processor.setParameter (1, block == 4 ? 1.0f : 0.0f);
-                ASSERT_TRUE (waitForTypeRequest (fixture.processor));
+                fixture.processor.setParameter (1, block == 4 ? 1.0f : secondType);
+                EXPECT_TRUE (waitForTypeRequest (fixture.processor));
             }
 
             auto buffer = fixture.nextTone (2, blockSize);
@@ -333,17 +344,52 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeLeavesNoStep)
                 {
                     const float sample = buffer.getSample (channel, i);
 
-                    if (block >= returnBlock)
-                        largestSteps[returns] = std::max (largestSteps[returns], std::abs (sample - previous[channel]));
+                    if (block == secondBlock || block == secondBlock + 1)
+                        largest = std::max (largest, std::abs (sample - previous[channel]));
 
                     previous[channel] = sample;
                 }
         }
 
-        EXPECT_EQ (fixture.processor.currentType, returns == 1 ? 0 : 2);
-    }
+        typeAtEnd = fixture.processor.currentType;
+        return largest;
+    };
 
-    EXPECT_LE (largestSteps[1], 1.2f * largestSteps[0]);
+    for (const auto& scenario : scenarios)
+    {
+        int typeAtEnd = -1, withoutChange = -1;
+        const float step = largestStep (scenario.block, true, scenario.type, typeAtEnd);
+        const float unchanged = largestStep (scenario.block, false, 0.0f, withoutChange);
+
+        EXPECT_LE (step, 1.2f * unchanged) << scenario.type;
+        EXPECT_EQ (typeAtEnd, scenario.typeAtEnd);
+        EXPECT_EQ (withoutChange, 2);
+    }
+}
+
+TEST (AudioPath, TheModulesStereoMessageIsSentFromTheMessageThread)
+{
+    struct Listener : juce::ActionListener
+    {
+        void actionListenerCallback (const juce::String&) override  { ++received; }
+        int received = 0;
+    } listener;
+
+    PreparedProcessor fixture (2, 2);
+    fixture.processor.sineWave.addActionListener (&listener);
+    fixture.processor.setParameter (stereoIndex, 1.0f);
+
+    auto buffer = fixture.nextTone (2, 256);
+    fixture.process (buffer);
+    EXPECT_EQ (listener.received, 0);
+
+    const auto end = juce::Time::getMillisecondCounter() + 2000;
+
+    while (listener.received == 0 && juce::Time::getMillisecondCounter() < end)
+        runMessageLoop (5);
+
+    EXPECT_EQ (listener.received, 1);
+    fixture.processor.sineWave.removeActionListener (&listener);
 }
 
 TEST (AudioPath, TypeOutsideTheTableFadesToTheUnprocessedInput)

@@ -79,7 +79,11 @@ TEST (GoldenDocuments, WritersProduceTheFilesAndReadersTakeThemBack)
     EXPECT_EQ (reader.programs[2].activeChannel.load(), 1);
     EXPECT_EQ (reader.getPresetPath (2, 0), escapedPath);
     EXPECT_EQ (reader.programs[5].slotParams[0][tremoloTypeIndex].load(), 1.0f);
+    EXPECT_EQ (reader.programs[5].activeChannel.load(), 1);
     expectKnownSlot (5, 1);
+
+    for (int k = 0; k < numParameters; ++k)
+        EXPECT_EQ (reader.currentParams[k].load(), reader.programs[5].slotParams[1][k].load()) << k;
 
     reader.setCurrentProgram (9);
     EXPECT_TRUE (reader.readCurrentProgram (juce::parseXML (dataFile ("KnownSettingsCurrentProgram.xml"))));

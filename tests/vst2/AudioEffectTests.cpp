@@ -122,6 +122,7 @@ TEST (AudioEffectDispatcher, ProgramOpcodeIsBoundedAboveOnlyAndTheBaseIgnoresANe
     EXPECT_TRUE (effect.programCalls.empty());
 
     effect.dispatch (EffectOpcode::setProgram, 0, (int64_t) 1 << 40);
+    effect.dispatch (EffectOpcode::setProgram, 0, -((int64_t) 1 << 32) + 2);
     EXPECT_TRUE (effect.programCalls.empty());
 
     effect.dispatch (EffectOpcode::setProgram, 0, 3);

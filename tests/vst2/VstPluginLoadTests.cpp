@@ -1,14 +1,14 @@
+#include "FixedTempoPlayHead.h"
 #include "LumiverPX2741AudioProcessor.h"
 #include "PluginWindowLayout.h"
 #include "StandInHost.h"
 #include "VstOpcodes.h"
 #include "VstRecords.h"
-#include "X11WindowReader.h"
+#include "X11HostWindow.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 #include <cmath>
@@ -96,18 +96,6 @@ namespace
         }
 
         AEffect* effect;
-    };
-
-    /** Gives the processor run directly the same tempo the stand-in host reports. */
-    class FixedTempoPlayHead : public juce::AudioPlayHead
-    {
-    public:
-        juce::Optional<PositionInfo> getPosition() const override
-        {
-            PositionInfo info;
-            info.setBpm (testTempo);
-            return info;
-        }
     };
 
     /** A stereo test signal: two sines of different pitch. */
@@ -210,7 +198,7 @@ TEST (VstPluginLoad, OutputIsTheTremoloOfTheProcessorRunDirectly)
     instance.start();
 
     LumiverPX2741AudioProcessor direct;
-    FixedTempoPlayHead playHead;
+    FixedTempoPlayHead playHead (testTempo);
     direct.setPlayHead (&playHead);
     direct.setParameter (depthIndex, 1.0f);
     direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
@@ -365,23 +353,15 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    // The host's window, made as a host would make it, and kept off screen so
-    // that windows of other tests cannot cover what is read back from it.
-    X11WindowReader reader;
-    ASSERT_TRUE (reader.isConnected()) << "cannot connect to X display "
-                                       << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-    auto* display = reader.getDisplay();
-
-    const auto hostWindow = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0, 0);
-    reader.keepContentsOf (hostWindow);
-    XMapWindow (display, hostWindow);
-    XFlush (display);
+    X11HostWindow hostWindow;
+    ASSERT_TRUE (hostWindow.isOpen()) << "cannot connect to X display "
+                                      << juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
 
     StandInHost host;
     PluginInstance instance (LoadedPlugin::get().vstPluginMain);
     ASSERT_NE (instance.effect, nullptr);
 
-    auto* parent = reinterpret_cast<void*> ((uintptr_t) hostWindow);
+    auto* parent = hostWindow.getNativeHandle();
 
     ERect* rect = nullptr;
     ASSERT_EQ (instance.dispatch (EffectOpcode::editorGetRect, 0, 0, &rect), 1);
@@ -395,14 +375,7 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
         instance.dispatch (EffectOpcode::editorIdle);
 
     // The editor's window is now a child of the host's.
-    ::Window root = 0, parentOfHost = 0;
-    ::Window* children = nullptr;
-    unsigned int numChildren = 0;
-    XQueryTree (display, hostWindow, &root, &parentOfHost, &children, &numChildren);
-    EXPECT_EQ (numChildren, 1u);
-
-    if (children != nullptr)
-        XFree (children);
+    EXPECT_EQ (hostWindow.getChildWindowSizes().size(), 1u);
 
     // A host drives an open editor by calling idle again and again.
     const auto idle = [&instance]
@@ -411,10 +384,11 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
         juce::Thread::sleep (1);
     };
 
+    auto& reader = hostWindow.getReader();
     X11WindowReader::WindowId view = 0;
     ASSERT_TRUE (WindowPixels::runUntil (idle, [&]
     {
-        view = reader.findDrawingWindow (hostWindow, width, height);
+        view = reader.findDrawingWindow (hostWindow.getWindowId(), width, height);
         return view != 0;
     }, openTimeoutMs));
 
@@ -433,6 +407,4 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorClose), 0);
     EXPECT_FALSE (reader.exists (view));
     EXPECT_EQ (instance.dispatch (EffectOpcode::editorOpen, 0, 0, nullptr), 0);
-
-    XDestroyWindow (display, hostWindow);
 }

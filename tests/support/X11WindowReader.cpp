@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 namespace
@@ -90,12 +91,22 @@ X11WindowReader::X11WindowReader()
     if (std::getenv ("DISPLAY") == nullptr)
         return;
 
+    // A virtual display busy with other test processes may refuse a connection for a moment.
     for (int attempt = 0; attempt < connectAttempts && display == nullptr; ++attempt)
         if ((display = XOpenDisplay (nullptr)) == nullptr)
             juce::Thread::sleep (connectRetryMs);
 
+    if (display == nullptr)
+        return;
+
+    // A desktop's window manager defines these; the bare virtual display has
+    // none, and the framework's windows take them for granted.
+    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
+                        "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
+        XInternAtom (display, name, False);
+
     int eventBase = 0, errorBase = 0;
-    canKeepContents = display != nullptr && XCompositeQueryExtension (display, &eventBase, &errorBase) != 0;
+    canKeepContents = XCompositeQueryExtension (display, &eventBase, &errorBase) != 0;
 }
 
 X11WindowReader::~X11WindowReader()

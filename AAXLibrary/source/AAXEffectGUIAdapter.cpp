@@ -1,0 +1,75 @@
+#include "AAXEffectGUIAdapter.h"
+
+#include "AAXEffectParametersAdapter.h"
+#include "AAX_IViewContainer.h"
+#include "HostWindowEditorHolder.h"
+
+AAXEffectGUIAdapter::AAXEffectGUIAdapter() = default;
+
+AAXEffectGUIAdapter::~AAXEffectGUIAdapter()
+{
+    deleteEditor();
+}
+
+void AAXEffectGUIAdapter::CreateViewContents()
+{
+    auto* effect = dynamic_cast<AAXEffectParametersAdapter*> (GetEffectParameters());
+    processor = effect != nullptr ? &effect->getProcessor() : nullptr;
+    createEditor();
+}
+
+void AAXEffectGUIAdapter::CreateViewContainer()
+{
+    if (editorHolder == nullptr)
+        createEditor();
+
+    if (editorHolder != nullptr && GetViewContainerType() == AAX_eViewContainer_Type_X11Window)
+        if (auto* nativeWindow = GetViewContainerPtr())
+            editorHolder->attachToHost (nativeWindow);
+}
+
+void AAXEffectGUIAdapter::DeleteViewContainer()
+{
+    deleteEditor();
+}
+
+void AAXEffectGUIAdapter::createEditor()
+{
+    if (processor == nullptr || ! processor->hasEditor())
+        return;
+
+    editorHolder = HostWindowEditorHolder::create (*processor, [this] (int width, int height)
+    {
+        if (auto* container = GetViewContainer())
+        {
+            AAX_Point size;
+            size.vert = static_cast<float> (height);
+            size.horz = static_cast<float> (width);
+            container->SetViewSize (size);
+        }
+    });
+}
+
+void AAXEffectGUIAdapter::deleteEditor()
+{
+    editorHolder.reset();
+}
+
+AAX_Result AAXEffectGUIAdapter::GetViewSize (AAX_Point* viewSize) const
+{
+    if (viewSize != nullptr && editorHolder != nullptr)
+    {
+        viewSize->vert = static_cast<float> (editorHolder->getHeight());
+        viewSize->horz = static_cast<float> (editorHolder->getWidth());
+    }
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAXEffectGUIAdapter::TimerWakeup()
+{
+    if (editorHolder != nullptr)
+        editorHolder->processPendingMessages();
+
+    return AAX_SUCCESS;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "AAX_CEffectGUI.h"
+
+#include <memory>
+
+namespace juce { class AudioProcessor; }
+class HostWindowEditorHolder;
+
+/** Shows the processor's editor in the host's view container.
+
+    The processor is the one of the effect's data model, when that is this plug-in's own
+    adapter; otherwise no view is built. The editor comes from the processor, is sized
+    from itself and is attached to native X11 containers (type 1). It is deleted when the
+    host withdraws its container and when this object goes. While it is open the host's
+    timer wake-ups run the framework's messages.
+*/
+class AAXEffectGUIAdapter : public AAX_CEffectGUI
+{
+public:
+    AAXEffectGUIAdapter();
+    ~AAXEffectGUIAdapter() override;
+
+    /** The object as the host holds it. */
+    IACFUnknown* getHostInterface() noexcept        { return static_cast<AAX_IACFEffectGUI*> (this); }
+
+    /** The editor's size; nothing while there is none. */
+    AAX_Result GetViewSize (AAX_Point* viewSize) const override;
+    AAX_Result TimerWakeup() override;
+
+protected:
+    void CreateViewContents() override;
+    void CreateViewContainer() override;
+    void DeleteViewContainer() override;
+
+private:
+    void createEditor();
+    void deleteEditor();
+
+    juce::AudioProcessor* processor = nullptr;
+    std::unique_ptr<HostWindowEditorHolder> editorHolder;
+};

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "AAX_CChunkDataParser.h"
+#include "ChunkRecord.h"
+
+#include <string>
+
+namespace
+{
+    std::vector<char> bytes (std::initializer_list<int> values)
+    {
+        std::vector<char> result;
+
+        for (auto v : values)
+            result.push_back (static_cast<char> (v));
+
+        return result;
+    }
+
+    /** Writes the parser's items into a record of exactly the size it reports. */
+    ChunkRecord write (const AAX_CChunkDataParser& parser)
+    {
+        ChunkRecord record (static_cast<size_t> (parser.GetChunkDataSize()));
+        record->fSize = 0;
+        EXPECT_EQ (parser.GetChunkData (record.get()), AAX_SUCCESS);
+        return record;
+    }
+}
+
+TEST (ChunkData, WritesTaggedBigEndianEntries)
+{
+    AAX_CChunkDataParser parser;
+    auto empty = write (parser);
+    EXPECT_EQ (empty.dataBytes(), bytes ({ 1, 1, 1, 1 }));
+
+    parser.AddDouble ("0", 0.5);
+    parser.AddInt32 ("7", 1);
+    EXPECT_EQ (parser.GetChunkDataSize(), 24);
+
+    auto record = write (parser);
+    EXPECT_EQ (record->fSize, 24);
+    EXPECT_EQ (record.dataBytes(), bytes ({ 1, 1, 1, 1, 0x64, 0x5F, 0x30, 0, 0x3F, 0xE0, 0, 0, 0, 0, 0, 0,
+                                            0x6C, 0x5F, 0x37, 0, 0, 0, 0, 1 }));
+
+    // A 2-character name takes 8 bytes with its tag; a text of 3 characters 4, of 4 characters 8.
+    parser.AddString ("ab", AAX_CString ("abc"));
+    EXPECT_EQ (parser.GetChunkDataSize(), 24 + 8 + 4);
+    parser.AddString ("c", AAX_CString ("abcd"));
+    EXPECT_EQ (parser.GetChunkDataSize(), 36 + 4 + 8);
+}
+
+TEST (ChunkData, EveryLayoutFitsExactlyAndReadsBack)
+{
+    // Names and texts of every length up to 9 put the padding in every place; a write that
+    // ran past the reported size would show in AddressSanitizer.
+    for (int nameLength = 0; nameLength < 10; ++nameLength)
+    {
+        AAX_CChunkDataParser parser;
+        const std::string name (static_cast<size_t> (nameLength), 'n');
+
+        for (int textLength = 0; textLength < 10; ++textLength)
+        {
+            parser.AddString ((name + std::to_string (textLength)).c_str(), AAX_CString (std::string (static_cast<size_t> (textLength), 't').c_str()));
+            parser.AddInt32 ((name + "i" + std::to_string (textLength)).c_str(), -textLength);
+        }
+
+        parser.AddDouble (name.c_str(), -2.25);
+        auto record = write (parser);
+        ASSERT_EQ (record->fSize, parser.GetChunkDataSize());
+
+        AAX_CChunkDataParser reader;
+        reader.LoadChunk (record.get());
+        ASSERT_EQ (reader.GetNumberOfItems(), parser.GetNumberOfItems());
+
+        for (int32_t i = 0; i < parser.GetNumberOfItems(); ++i)
+        {
+            const auto& written = parser.GetItem (i);
+            const auto& read = reader.GetItem (i);
+            EXPECT_EQ (read.mDataType, written.mDataType);
+            EXPECT_TRUE (read.mDataName == written.mDataName);
+            EXPECT_EQ (read.mIntValue, written.mIntValue);
+            EXPECT_TRUE (read.mStringValue == written.mStringValue);
+        }
+    }
+}
+
+TEST (ChunkData, NamesAreFoundInWritingOrderAndByWrappingAround)
+{
+    AAX_CChunkDataParser parser;
+
+    for (auto* name : { "0", "1", "2", "3" })
+        parser.AddDouble (name, 0.25);
+
+    for (int32_t i = 0; i < 4; ++i)
+        EXPECT_EQ (parser.FindName (AAX_CString (std::to_string (i).c_str())), i);
+
+    EXPECT_EQ (parser.FindName (AAX_CString ("1")), 1);
+    EXPECT_EQ (parser.FindName (AAX_CString ("0")), 0);
+    EXPECT_EQ (parser.FindName (AAX_CString ("9")), -1);
+
+    double d = 7.0;
+    int32_t i = 7;
+    AAX_CString text ("kept");
+    EXPECT_TRUE (parser.FindDouble ("2", &d));
+    EXPECT_EQ (d, 0.25);
+    EXPECT_FALSE (parser.FindInt32 ("2", &i));
+    EXPECT_FALSE (parser.FindString ("2", &text));
+    EXPECT_EQ (i, 7);
+    EXPECT_STREQ (text.Get(), "kept");
+}
+
+TEST (ChunkData, ReadsEveryTagAndKeepsUnknownOnesWithoutValue)
+{
+    auto record = ChunkRecord::withData (bytes ({ 1, 1, 1, 1,
+                                                  'f', '_', 'a', 0, 0x3F, 0x80, 0, 0,
+                                                  's', '_', 'b', 0, 0x12, 0x34, 0, 0,
+                                                  'x', '_', 'c', 0,
+                                                  'r', '_', 'd', 0, 'h', 'i', 0, 0,
+                                                  'l', '_', 'e', 0, 0xFF, 0xFF, 0xFF, 0xFE }));
+    AAX_CChunkDataParser parser;
+    parser.LoadChunk (record.get());
+    ASSERT_EQ (parser.GetNumberOfItems(), 5);
+
+    const int32_t types[] = { 1, 4, 0, 5, 2 };
+    const int64_t values[] = { 0x3F800000, 0x1234, 0, 0, 0xFFFFFFFE };
+
+    for (int32_t k = 0; k < 5; ++k)
+    {
+        EXPECT_EQ (parser.GetItem (k).mDataType, types[k]);
+        EXPECT_EQ (parser.GetItem (k).mIntValue, values[k]);
+    }
+
+    double d = 0.0;
+    int32_t i = 0;
+    AAX_CString text;
+    EXPECT_FALSE (parser.FindDouble ("a", &d));
+    EXPECT_FALSE (parser.FindInt32 ("b", &i));
+    EXPECT_TRUE (parser.FindString ("d", &text));
+    EXPECT_STREQ (text.Get(), "hi");
+    EXPECT_TRUE (parser.FindInt32 ("e", &i));
+    EXPECT_EQ (i, -2);
+}
+
+TEST (ChunkData, RecordsThatDoNotHoldTogetherYieldNoItems)
+{
+    const std::vector<std::vector<char>> refused = {
+        bytes ({ 1, 1, 1, 1 }),                                          // the marker alone
+        bytes ({ 1, 1, 1, 2, 'l', '_', 'a', 0, 0, 0, 0, 1 }),            // another marker
+        bytes ({ 1, 1, 1, 1, 'd', '_', 'a', 0, 0x3F, 0xE0, 0, 0 }),      // a double cut short
+        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0 }),                  // an int32 cut short
+        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 'b' }),                      // a name without its zero
+        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0, 'h', 'i', 'h', 'i' }),    // a text without its zero
+        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0 }),                        // a text missing altogether
+        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0, 0, 1, 0, 0, 0, 0 }), // padding that is no entry
+    };
+
+    for (size_t k = 0; k < refused.size(); ++k)
+    {
+        auto record = ChunkRecord::withData (refused[k]);
+        record->fVersion = 3;
+        AAX_CChunkDataParser parser;
+        parser.AddInt32 ("old", 1);
+        parser.LoadChunk (record.get());
+        EXPECT_EQ (parser.GetNumberOfItems(), 0) << "record " << k;
+        EXPECT_EQ (parser.GetChunkVersion(), 3);
+    }
+
+    // A name of more than 255 bytes, whose zero lies beyond what the reader takes.
+    std::vector<char> longName = bytes ({ 1, 1, 1, 1, 'l', '_' });
+    longName.insert (longName.end(), 300, 'n');
+    longName.insert (longName.end(), { 0, 0, 0, 0, 0, 0, 0, 0, 0 });
+    auto record = ChunkRecord::withData (longName);
+    AAX_CChunkDataParser parser;
+    parser.LoadChunk (record.get());
+    EXPECT_EQ (parser.GetNumberOfItems(), 0);
+
+    parser.LoadChunk (nullptr);
+    EXPECT_EQ (parser.GetNumberOfItems(), 0);
+    EXPECT_EQ (parser.GetChunkData (nullptr), AAX_ERROR_CHUNK_DATA_NOT_WRITTEN);
+}

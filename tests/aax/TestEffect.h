@@ -1,0 +1,70 @@
+#pragma once
+
+#include "AAX_CBinaryDisplayDelegate.h"
+#include "AAX_CBinaryTaperDelegate.h"
+#include "AAX_CEffectParameters.h"
+#include "AAX_CLinearTaperDelegate.h"
+#include "AAX_CNumberDisplayDelegate.h"
+#include "AAX_CPacketHandler.h"
+#include "AAX_CParameter.h"
+
+#include <string>
+
+/** An effect on the library's base, built the way the plug-in's adapter builds one: nine
+    float parameters "0" to "8" at 0.5 and the master bypass, bound to data port 3.
+    Optionally a "PreviewID" switch as well.
+*/
+class TestEffect : public AAX_CEffectParameters
+{
+public:
+    static constexpr int numFloatParameters = 9;
+    static constexpr AAX_CFieldIndex bypassPort = 3;
+
+    explicit TestEffect (bool withPreviewParameter = false) : withPreview (withPreviewParameter) {}
+
+    AAX_Result EffectInit() override
+    {
+        for (int i = 0; i < numFloatParameters; ++i)
+            mParameterManager.AddParameter (new AAX_CParameter<float> (std::to_string (i).c_str(), AAX_CString ("Value"), 0.5f,
+                                                                      AAX_CLinearTaperDelegate<float, 0> (0.0f, 1.0f),
+                                                                      AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true));
+
+        mParameterManager.AddParameter (makeSwitch (cDefaultMasterBypassID));
+
+        if (withPreview)
+            mParameterManager.AddParameter (makeSwitch (cPreviewID));
+
+        return mPacketDispatcher.RegisterPacket (cDefaultMasterBypassID, bypassPort,
+                                                 AAX_CPacketHandler<AAX_CPacketDispatcher> (&mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket));
+    }
+
+    /** Adds a further parameter, owned by the effect from now on. */
+    void add (AAX_IParameter* parameter)    { mParameterManager.AddParameter (parameter); }
+
+    /** The object as the host holds it. */
+    IACFUnknown* hostVisible()          { return static_cast<AAX_IACFEffectParameters_V3*> (this); }
+
+    /** The parameter of this identifier, or null. */
+    AAX_IParameter* parameter (AAX_CParamID identifier)
+    {
+        AAX_IParameter* found = nullptr;
+        GetParameter (identifier, &found);
+        return found;
+    }
+
+    double normalizedValue (AAX_CParamID identifier) const
+    {
+        double value = -1.0;
+        GetParameterNormalizedValue (identifier, &value);
+        return value;
+    }
+
+private:
+    static AAX_IParameter* makeSwitch (AAX_CParamID identifier)
+    {
+        return new AAX_CParameter<bool> (identifier, AAX_CString (identifier), false, AAX_CBinaryTaperDelegate<bool>(),
+                                         AAX_CBinaryDisplayDelegate<bool> ("bypass", "on"), true);
+    }
+
+    const bool withPreview;
+};
