@@ -1,15 +1,19 @@
+#include "VirtualDisplay.h"
+
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdlib>
 
-// The framework runs in this process for the processors the tests run
-// directly. The plug-ins open windows and read their preset folder, so the
-// tests run under a home folder of their own, set before the framework (the
-// test process's and each plug-in's) starts and removed at exit.
+// The framework runs in this process for the components and processors the
+// tests use directly. Windows open and preset folders are read, so the tests
+// run on a prepared virtual display and under a home folder of their own, set
+// before the framework (the test process's and each plug-in's) starts and
+// removed at exit.
 int main (int argc, char** argv)
 {
     testing::InitGoogleTest (&argc, argv);
+    prepareVirtualDisplay();
 
     char home[] = "/tmp/host_tests_home_XXXXXX";
 

@@ -99,12 +99,6 @@ X11WindowReader::X11WindowReader()
     if (display == nullptr)
         return;
 
-    // A desktop's window manager defines these; the bare virtual display has
-    // none, and the framework's windows take them for granted.
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",
-                        "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN" })
-        XInternAtom (display, name, False);
-
     int eventBase = 0, errorBase = 0;
     canKeepContents = XCompositeQueryExtension (display, &eventBase, &errorBase) != 0;
 }

@@ -23,8 +23,7 @@ public:
     using WindowId = unsigned long;
 
     /** Connects to $DISPLAY, waiting a little for a virtual display busy with
-        other tests, and defines the atoms a desktop's window manager would,
-        before the framework's windows look for them. */
+        other tests. */
     X11WindowReader();
     ~X11WindowReader();
 
