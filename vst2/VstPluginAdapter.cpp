@@ -436,8 +436,13 @@ int64_t VstPluginAdapter::openEditor (void* parentWindow)
     // deletion to the new one's attachment.
     const HostDrivenMessageLoop hostDrivenMessageLoop;
 
-    closeEditor();
-    editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
+    // The editor made to answer the host's size query is the one shown; one
+    // already shown in another window is replaced.
+    if (editorHolder != nullptr && editorHolder->isOnDesktop())
+        closeEditor();
+
+    if (editorHolder == nullptr)
+        editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
 
     if (editorHolder == nullptr)
         return 0;
