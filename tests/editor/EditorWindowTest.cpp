@@ -158,21 +158,6 @@ TEST_F (EditorTest, BuildsItsChildrenInOrderAndSendsNothingToTheHost)
     EXPECT_EQ (host.displayUpdates, 0);
 }
 
-TEST_F (EditorTest, SyncChoosesTheRateKnobAtOnce)
-{
-    open();
-    click (*editor->syncButton_);
-
-    ASSERT_EQ (host.changes.size(), 1u);
-    EXPECT_EQ (host.changes[0], std::make_pair ((int) syncIndex, 1.0f));
-    EXPECT_FALSE (editor->rateKnob_->isVisible());
-    EXPECT_TRUE (editor->rateSyncKnob_->isVisible());
-
-    click (*editor->syncButton_);
-    EXPECT_TRUE (editor->rateKnob_->isVisible());
-    EXPECT_FALSE (editor->rateSyncKnob_->isVisible());
-}
-
 TEST_F (EditorTest, HostAutomationReachesEveryControlAndMarksThePresetOnce)
 {
     writePresetFile ("Init.vpxp");
@@ -295,57 +280,26 @@ TEST_F (EditorTest, CopyingBetweenSlotsChangesNothingAudible)
     }
 }
 
-TEST_F (EditorTest, SteppingWrapsAndANewerPresetIsAppliedThenAlerted)
+TEST_F (EditorTest, SteppingWrapsAtBothEnds)
 {
-    processor.setParameter (depthIndex, 0.25f);
     writePresetFile ("A.vpxp");
     processor.setParameter (depthIndex, 0.75f);
-    writePresetFile ("Z.vpxp", "2.0");
-    processor.setParameter (depthIndex, 0.5f);
+    writePresetFile ("Z.vpxp");
 
     open();
     tick (3);
 
-    // The two files in the order the folder lists them; stepping wraps both ways.
+    // The two files in the order the folder lists them.
     const auto first = editor->presetMenu_->getFileName (0) + ".vpxp";
     const auto last = editor->presetMenu_->getFileName (1) + ".vpxp";
+    const juce::String expected[] = { first, last, first, last };
 
-    click (*editor->presetIncButton_);
-    EXPECT_EQ (processor.getActivePresetPath(), first);
-    click (*editor->presetDecButton_);
-    EXPECT_EQ (processor.getActivePresetPath(), last);
-    click (*editor->presetIncButton_);
-    EXPECT_EQ (processor.getActivePresetPath(), first);
-
-    if (first != "Z.vpxp")
-        click (*editor->presetIncButton_);
-
-    EXPECT_EQ (processor.getActivePresetPath(), "Z.vpxp");
-    EXPECT_EQ (processor.getParameter (depthIndex), 0.75f);
-    EXPECT_TRUE (editor->alert_->isVisible());
-    EXPECT_EQ (alertText(), "\"Z.vpxp\"\nwas made using a newer version of Lumiver PX2741.\n"
-                            "To use this preset correctly, please install the newest version from: "
-                            + juce::String (Editor::downloadPageAddress));
-    EXPECT_TRUE (processor.programChanged.load());
-    editor->alert_->hide();
-}
-
-TEST_F (EditorTest, KnobsSendTheirValuesToTheHost)
-{
-    open();
-
-    const std::pair<juce::Slider*, int> knobs[] = {
-        { editor->typeKnob_.get(), tremoloTypeIndex }, { editor->rateKnob_.get(), rateIndex },
-        { editor->rateSyncKnob_.get(), rateSyncIndex }, { editor->shapeKnob_.get(), shapeIndex },
-        { editor->depthKnob_.get(), depthIndex }, { editor->levelKnob_.get(), levelIndex },
-    };
-
-    for (const auto& [knob, index] : knobs)
+    for (int step = 0; step < 4; ++step)
     {
-        host.changes.clear();
-        knob->setValue (knob->getMaximum(), juce::sendNotificationSync);
-        ASSERT_EQ (host.changes.size(), 1u) << knob->getName();
-        EXPECT_EQ (host.changes[0], std::make_pair (index, (float) knob->getValue())) << knob->getName();
+        click (step == 1 ? *editor->presetDecButton_ : *editor->presetIncButton_);
+        EXPECT_EQ (processor.getActivePresetPath(), expected[step]) << step;
+        EXPECT_EQ (processor.getParameter (depthIndex), expected[step] == "Z.vpxp" ? 0.75f : 0.5f);
+        EXPECT_FALSE (editor->alert_->isVisible());
     }
 }
 
@@ -366,7 +320,9 @@ TEST_F (EditorTest, APickInThePresetMenuLoadsThePresetIntoTheActiveSlot)
     EXPECT_EQ (processor.getParameter (depthIndex), 0.75f);
     EXPECT_TRUE (processor.programChanged.load() && processor.parametersChanged.load());
     EXPECT_GE (host.displayUpdates, 1);
-    EXPECT_TRUE (alertText().startsWith ("\"Pads/Deep.vpxp\"\nwas made using a newer version"));
+    EXPECT_EQ (alertText(), "\"Pads/Deep.vpxp\"\nwas made using a newer version of Lumiver PX2741.\n"
+                            "To use this preset correctly, please install the newest version from: "
+                            + juce::String (Editor::downloadPageAddress));
     editor->alert_->hide();
 }
 
@@ -390,26 +346,45 @@ TEST_F (EditorTest, SavePresetOverwritesTheSlotsFileWhenConfirmed)
     EXPECT_FALSE (processor.comparePreset (std::move (saved)));
 }
 
-TEST_F (EditorTest, TypeLabelsAndSwitchesSendTheirValues)
+TEST_F (EditorTest, ControlsSendTheirValuesToTheHostAndSyncChoosesTheRateKnobAtOnce)
 {
     open();
 
-    struct Case { juce::Button* button; int index; float value; };
-    const Case cases[] = {
-        { editor->type3ShortcutButton_.get(), tremoloTypeIndex, 1.0f },
-        { editor->type2ShortcutButton_.get(), tremoloTypeIndex, 0.5f },
-        { editor->type1ShortcutButton_.get(), tremoloTypeIndex, 0.0f },
-        { editor->bypassButton_.get(),        onBypassIndex,    0.0f },
-        { editor->stereoSpreadButton_.get(),  stereoIndex,      1.0f },
+    const std::pair<juce::Button*, std::pair<int, float>> buttons[] = {
+        { editor->type3ShortcutButton_.get(), { tremoloTypeIndex, 1.0f } },
+        { editor->type2ShortcutButton_.get(), { tremoloTypeIndex, 0.5f } },
+        { editor->type1ShortcutButton_.get(), { tremoloTypeIndex, 0.0f } },
+        { editor->bypassButton_.get(),        { onBypassIndex, 0.0f } },
+        { editor->stereoSpreadButton_.get(),  { stereoIndex, 1.0f } },
+        { editor->syncButton_.get(),          { syncIndex, 1.0f } },
     };
 
-    for (const auto& c : cases)
+    for (const auto& [button, change] : buttons)
     {
         host.changes.clear();
-        click (*c.button);
+        click (*button);
         ASSERT_EQ (host.changes.size(), 1u);
-        EXPECT_EQ (host.changes[0], std::make_pair (c.index, c.value)) << c.button->getName();
-        EXPECT_EQ (processor.getParameter (c.index), c.value);
+        EXPECT_EQ (host.changes[0], change) << button->getName();
+    }
+
+    EXPECT_FALSE (editor->rateKnob_->isVisible());
+    EXPECT_TRUE (editor->rateSyncKnob_->isVisible());
+    click (*editor->syncButton_);
+    EXPECT_TRUE (editor->rateKnob_->isVisible());
+    EXPECT_FALSE (editor->rateSyncKnob_->isVisible());
+
+    const std::pair<juce::Slider*, int> knobs[] = {
+        { editor->typeKnob_.get(), tremoloTypeIndex }, { editor->rateKnob_.get(), rateIndex },
+        { editor->rateSyncKnob_.get(), rateSyncIndex }, { editor->shapeKnob_.get(), shapeIndex },
+        { editor->depthKnob_.get(), depthIndex }, { editor->levelKnob_.get(), levelIndex },
+    };
+
+    for (const auto& [knob, index] : knobs)
+    {
+        host.changes.clear();
+        knob->setValue (knob->getMaximum(), juce::sendNotificationSync);
+        ASSERT_EQ (host.changes.size(), 1u) << knob->getName();
+        EXPECT_EQ (host.changes[0], std::make_pair (index, (float) knob->getValue())) << knob->getName();
     }
 }
 
