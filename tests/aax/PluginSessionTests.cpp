@@ -149,8 +149,6 @@ TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
     EXPECT_EQ (argumentsOf ("collection.v1", "SetManufacturerName"), Texts { "\"Vardun\"" });
     EXPECT_EQ (argumentsOf ("collection.v1", "SetPackageVersion"), Texts { "65537" });
     EXPECT_EQ (argumentsOf ("collection.v1", "AddEffect").front(), "\"com.vardun.LumiverPX2741\"");
-    EXPECT_NE (registry.procPointers[AAX_ProcPtrID_Create_EffectParameters], nullptr);
-    EXPECT_NE (registry.procPointers[AAX_ProcPtrID_Create_EffectGUI], nullptr);
 
     using Kind = fakehost::DescribedComponent::FieldKind;
     const AAX_EStemFormat stems[3][2] = { { 1, 1 }, { 1, 2 }, { 2, 2 } };
