@@ -84,61 +84,40 @@ TEST (ChunkData, EveryLayoutFitsExactlyAndReadsBack)
     }
 }
 
-TEST (ChunkData, NamesAreFoundInWritingOrderAndByWrappingAround)
-{
-    AAX_CChunkDataParser parser;
-
-    for (auto* name : { "0", "1", "2", "3" })
-        parser.AddDouble (name, 0.25);
-
-    for (int32_t i = 0; i < 4; ++i)
-        EXPECT_EQ (parser.FindName (AAX_CString (std::to_string (i).c_str())), i);
-
-    EXPECT_EQ (parser.FindName (AAX_CString ("1")), 1);
-    EXPECT_EQ (parser.FindName (AAX_CString ("0")), 0);
-    EXPECT_EQ (parser.FindName (AAX_CString ("9")), -1);
-
-    double d = 7.0;
-    int32_t i = 7;
-    AAX_CString text ("kept");
-    EXPECT_TRUE (parser.FindDouble ("2", &d));
-    EXPECT_EQ (d, 0.25);
-    EXPECT_FALSE (parser.FindInt32 ("2", &i));
-    EXPECT_FALSE (parser.FindString ("2", &text));
-    EXPECT_EQ (i, 7);
-    EXPECT_STREQ (text.Get(), "kept");
-}
-
-TEST (ChunkData, ReadsEveryTagAndKeepsUnknownOnesWithoutValue)
+TEST (ChunkData, ReadsEveryTagKeepsUnknownOnesWithoutValueAndFindsNamesByKind)
 {
     auto record = ChunkRecord::withData (bytes ({ 1, 1, 1, 1,
                                                   'f', '_', 'a', 0, 0x3F, 0x80, 0, 0,
                                                   's', '_', 'b', 0, 0x12, 0x34, 0, 0,
                                                   'x', '_', 'c', 0,
                                                   'r', '_', 'd', 0, 'h', 'i', 0, 0,
-                                                  'l', '_', 'e', 0, 0xFF, 0xFF, 0xFF, 0xFE }));
+                                                  'l', '_', 'e', 0, 0xFF, 0xFF, 0xFF, 0xFE,
+                                                  'd', '_', 'g', 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0 }));
     AAX_CChunkDataParser parser;
     parser.LoadChunk (record.get());
-    ASSERT_EQ (parser.GetNumberOfItems(), 5);
+    ASSERT_EQ (parser.GetNumberOfItems(), 6);
 
-    const int32_t types[] = { 1, 4, 0, 5, 2 };
-    const int64_t values[] = { 0x3F800000, 0x1234, 0, 0, 0xFFFFFFFE };
+    const int32_t types[] = { 1, 4, 0, 5, 2, 3 };
+    const int64_t values[] = { 0x3F800000, 0x1234, 0, 0, 0xFFFFFFFE, 0x3FD0000000000000 };
 
-    for (int32_t k = 0; k < 5; ++k)
+    for (int32_t k = 0; k < 6; ++k)
     {
         EXPECT_EQ (parser.GetItem (k).mDataType, types[k]);
         EXPECT_EQ (parser.GetItem (k).mIntValue, values[k]);
     }
 
-    double d = 0.0;
-    int32_t i = 0;
-    AAX_CString text;
-    EXPECT_FALSE (parser.FindDouble ("a", &d));
-    EXPECT_FALSE (parser.FindInt32 ("b", &i));
-    EXPECT_TRUE (parser.FindString ("d", &text));
-    EXPECT_STREQ (text.Get(), "hi");
-    EXPECT_TRUE (parser.FindInt32 ("e", &i));
-    EXPECT_EQ (i, -2);
+    // A search starts after the name found last and wraps around.
+    for (auto [name, index] : { std::pair { "e", 4 }, { "b", 1 }, { "g", 5 }, { "a", 0 }, { "z", -1 } })
+        EXPECT_EQ (parser.FindName (AAX_CString (name)), index) << name;
+
+    // Only the kind written is found; a miss leaves the value as it was.
+    double d = 7.0;
+    int32_t i = 7;
+    AAX_CString text ("kept");
+    EXPECT_FALSE (parser.FindDouble ("a", &d) || parser.FindInt32 ("b", &i) || parser.FindString ("g", &text));
+    EXPECT_TRUE (d == 7.0 && i == 7 && std::string (text.Get()) == "kept");
+    EXPECT_TRUE (parser.FindDouble ("g", &d) && parser.FindString ("d", &text) && parser.FindInt32 ("e", &i));
+    EXPECT_TRUE (d == 0.25 && i == -2 && std::string (text.Get()) == "hi");
 }
 
 TEST (ChunkData, RecordsThatDoNotHoldTogetherYieldNoItems)

@@ -11,39 +11,22 @@ using fakehost::Host;
 namespace
 {
     /** A GUI on the library's base that records what the base asks of it. */
-    class RecordingGUI : public AAX_CEffectGUI
+    struct RecordingGUI : public AAX_CEffectGUI
     {
-    public:
-        AAX_Result ParameterUpdated (AAX_CParamID identifier) override
-        {
-            events.push_back (std::string ("updated ") + identifier);
-            return AAX_SUCCESS;
-        }
-
-        IACFUnknown* hostVisible()      { return static_cast<AAX_IACFEffectGUI*> (this); }
-
-        std::vector<std::string> events;
-
-    protected:
+        AAX_Result ParameterUpdated (AAX_CParamID identifier) override  { events.push_back (std::string ("updated ") + identifier); return AAX_SUCCESS; }
         void CreateViewContents() override      { events.push_back ("contents"); }
         void CreateViewContainer() override     { events.push_back ("attach " + std::to_string (GetViewContainerType())); }
         void DeleteViewContainer() override     { events.push_back ("detach"); }
+
+        std::vector<std::string> events;
     };
 
-    /** A GUI whose host context leads to an initialised effect. */
+    /** A GUI, held by one reference, whose host context leads to an initialised effect. */
     class EffectGUI : public testing::Test
     {
     protected:
-        EffectGUI()
-        {
-            host.effectParameters = effect.unknown();
-            gui->hostVisible()->AddRef();
-        }
-
-        ~EffectGUI() override
-        {
-            gui->hostVisible()->Release();
-        }
+        EffectGUI()             { host.effectParameters = effect.unknown(); static_cast<AAX_IACFEffectGUI*> (gui)->AddRef(); }
+        ~EffectGUI() override   { static_cast<AAX_IACFEffectGUI*> (gui)->Release(); }
 
         Host host;
         standin::EffectInstance effect { host, (new TestEffect)->hostVisible() };

@@ -65,9 +65,7 @@ namespace fakehost
 
     class Host;
 
-    /** What the plug-in registered for one component: its fields (kind and size) and its
-        native process routine with its property map.
-    */
+    /** What the plug-in registered for one component: its fields, process routine and properties. */
     struct DescribedComponent
     {
         enum class FieldKind { audioIn, audioOut, bufferLength, dataPort, privateData };
@@ -78,9 +76,7 @@ namespace fakehost
         IACFUnknown* properties = nullptr;
     };
 
-    /** What the host's controller and transport answer once a session sets them: they
-        then return 0 with these values instead of the host's result.
-    */
+    /** What the host's controller and transport answer, with 0, once a session sets them. */
     struct SessionAnswers
     {
         float sampleRate = 44100.0f;
@@ -218,9 +214,7 @@ namespace fakehost
         /** What every host operation returns, so a test can tell it was passed back unchanged. */
         static constexpr AAX_Result hostResult = 4711;
 
-        /** What the host's view container returns from GetType and GetPtr: by default a
-            type of its own and the address of nativeView.
-        */
+        /** What the host's view container returns from GetType and GetPtr. */
         static constexpr int32_t viewType = 3;
         int32_t containerType = viewType;
         int nativeView = 0;

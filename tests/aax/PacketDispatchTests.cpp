@@ -115,28 +115,26 @@ TEST_F (Dispatch, FailedEmptyOrPortlessPacketsAreNotPosted)
 TEST_F (Dispatch, SingleValuePacketsCarryTheParametersValueByKind)
 {
     ASSERT_EQ (effect.Initialize (nullptr), AAX_SUCCESS);
-    AAX_CPacket packet (3);
-
-    effect.UpdateParameterNormalizedValue ("MasterBypassID", 1.0, AAX_eUpdateSource_Unspecified);
-    ASSERT_EQ (dispatcher.GenerateSingleValuePacket ("MasterBypassID", packet), AAX_SUCCESS);
-    ASSERT_EQ (packet.GetSize(), 4u);
-    int32_t bypass = 0;
-    std::memcpy (&bypass, packet.GetData().Get(), 4);
-    EXPECT_EQ (bypass, 1);
-
-    effect.UpdateParameterNormalizedValue ("2", 0.25, AAX_eUpdateSource_Unspecified);
-    ASSERT_EQ (dispatcher.GenerateSingleValuePacket ("2", packet), AAX_SUCCESS);
-    float value = 0.0f;
-    std::memcpy (&value, packet.GetData().Get(), 4);
-    EXPECT_EQ (value, 0.25f);
-
     effect.add (new AAX_CParameter<double> ("d", AAX_CString ("d"), -0.5, AAX_CLinearTaperDelegate<double, 0> (-1.0, 1.0),
                                             AAX_CNumberDisplayDelegate<double, 3u, 0u>(), true));
-    ASSERT_EQ (dispatcher.GenerateSingleValuePacket ("d", packet), AAX_SUCCESS);
-    ASSERT_EQ (packet.GetSize(), 8u);
-    double doubleValue = 0.0;
-    std::memcpy (&doubleValue, packet.GetData().Get(), 8);
-    EXPECT_EQ (doubleValue, -0.5);
+    effect.UpdateParameterNormalizedValue ("MasterBypassID", 1.0, AAX_eUpdateSource_Unspecified);
+    effect.UpdateParameterNormalizedValue ("2", 0.25, AAX_eUpdateSource_Unspecified);
+
+    const auto bytesOf = [] (const auto& value)
+    {
+        const auto* first = reinterpret_cast<const char*> (&value);
+        return std::vector<char> (first, first + sizeof (value));
+    };
+    const std::pair<const char*, std::vector<char>> cases[] = { { "MasterBypassID", bytesOf (int32_t (1)) }, { "2", bytesOf (0.25f) },
+                                                                { "d", bytesOf (-0.5) } };
+    AAX_CPacket packet (3);
+
+    for (const auto& [identifier, expected] : cases)
+    {
+        ASSERT_EQ (dispatcher.GenerateSingleValuePacket (identifier, packet), AAX_SUCCESS);
+        const auto* data = static_cast<const char*> (packet.GetData().Get());
+        EXPECT_EQ (std::vector<char> (data, data + packet.GetSize()), expected) << identifier;
+    }
 
     EXPECT_EQ (dispatcher.GenerateSingleValuePacket ("unknown", packet), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ (packet.GetSize(), 8u);

@@ -19,10 +19,9 @@
 #include <random>
 
 // The built LumiverPX2741.aaxplugin, loaded as an AAX host loads it and driven by the
-// stand-in host through its seven entry points and the objects they lead to.
+// stand-in host through its entry points and the objects they lead to.
 
 using fakehost::Host;
-using standin::AlgorithmInstance;
 using standin::EffectInstance;
 
 namespace
@@ -34,74 +33,57 @@ namespace
     constexpr AAX_CTypeID stateChunk = 0x6A756365;
     constexpr const char* bypassID = "MasterBypassID";
 
-    /** The loaded shared object and its entry points, opened once for all tests. */
-    struct LoadedPlugin
+    void* loadedPlugin()
     {
-        static LoadedPlugin& get()
-        {
-            static LoadedPlugin plugin;
-            return plugin;
-        }
-
-        template <typename Function>
-        Function find (const char* name) const
-        {
-            return handle != nullptr ? reinterpret_cast<Function> (dlsym (handle, name)) : nullptr;
-        }
-
-        void* const handle = dlopen (LUMIVER_AAX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        const decltype (&ACFRegisterPlugin) registerPlugin = find<decltype (&ACFRegisterPlugin)> ("ACFRegisterPlugin");
-        const decltype (&ACFCanUnloadNow) canUnloadNow = find<decltype (&ACFCanUnloadNow)> ("ACFCanUnloadNow");
-        const decltype (&ACFStartup) startup = find<decltype (&ACFStartup)> ("ACFStartup");
-        const decltype (&ACFShutdown) shutdown = find<decltype (&ACFShutdown)> ("ACFShutdown");
-        const decltype (&ACFGetSDKVersion) getSDKVersion = find<decltype (&ACFGetSDKVersion)> ("ACFGetSDKVersion");
-    };
-
-    /** The processor run directly, as the plug-in's instance of a channel layout should run. */
-    struct DirectProcessor
-    {
-        DirectProcessor (int numInputs, int numOutputs)
-        {
-            juce::AudioProcessor::BusesLayout layout;
-            layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (numInputs));
-            layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (numOutputs));
-            processor.setBusesLayout (layout);
-            processor.setPlayHead (&playHead);
-            processor.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
-            processor.prepareToPlay (testSampleRate, testBlockSize);
-        }
-
-        FixedTempoPlayHead playHead { testTempo };
-        LumiverPX2741AudioProcessor processor;
-    };
-
-    /** Two sines of different pitch. */
-    void fillSignal (std::vector<float>& channel, int startSample, double frequency)
-    {
-        for (size_t i = 0; i < channel.size(); ++i)
-            channel[i] = (float) (0.5 * std::sin (2.0 * juce::MathConstants<double>::pi * frequency
-                                                  * (startSample + (int) i) / testSampleRate));
+        static void* const plugin = dlopen (LUMIVER_AAX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+        return plugin;
     }
 
-    /** The number of threads this process runs. */
+    template <typename Function>
+    Function entryPoint (const char* name)
+    {
+        return loadedPlugin() != nullptr ? reinterpret_cast<Function> (dlsym (loadedPlugin(), name)) : nullptr;
+    }
+
     int countThreads()
     {
         return juce::File ("/proc/self/task").getNumberOfChildFiles (juce::File::findDirectories);
     }
 
-    /** Polls until the condition holds, for at most two seconds. */
-    template <typename Condition>
-    bool eventually (Condition condition)
+    std::vector<char> bytesOf (const juce::MemoryBlock& block)
     {
-        for (int attempt = 0; attempt < 200; ++attempt)
-        {
-            if (condition())
-                return true;
+        return { (const char*) block.getData(), (const char*) block.getData() + block.getSize() };
+    }
 
-            juce::Thread::sleep (10);
+    /** Runs a component's process routine for one instance as the host does: each field of
+        the instance record points at its data; ports and private blocks hold the last packet
+        posted to them. */
+    void runAlgorithm (Host& host, const fakehost::DescribedComponent& component,
+                       std::vector<float*> inputs, std::vector<float*> outputs, int32_t numSamples)
+    {
+        using Kind = fakehost::DescribedComponent::FieldKind;
+        std::vector<void*> record ((size_t) component.fields.rbegin()->first + 1);
+        std::vector<std::vector<char>> storage;
+        storage.reserve (record.size());
+
+        for (auto& [index, field] : component.fields)
+        {
+            auto& slot = record[(size_t) index];
+
+            if (field.kind == Kind::audioIn || field.kind == Kind::audioOut)
+                slot = (field.kind == Kind::audioIn ? inputs : outputs).data();
+            else if (field.kind == Kind::bufferLength)
+                slot = &numSamples;
+            else
+            {
+                auto& bytes = storage.emplace_back (host.packets[index]);
+                bytes.resize (field.size);
+                slot = bytes.data();
+            }
         }
 
-        return false;
+        void* instances[] = { record.data() };
+        component.process (instances, instances + 1);
     }
 
     /** A registered plug-in for each test, unloadable again at its end. */
@@ -110,39 +92,34 @@ namespace
     protected:
         void SetUp() override
         {
-            auto& plugin = LoadedPlugin::get();
-            ASSERT_NE (plugin.handle, nullptr) << dlerror();
-            ASSERT_EQ (plugin.startup (registry.unknown()), AAX_SUCCESS);
-            ASSERT_EQ (plugin.registerPlugin (registry.unknown(), &definition), AAX_SUCCESS);
+            ASSERT_NE (loadedPlugin(), nullptr) << dlerror();
+            ASSERT_EQ (entryPoint<decltype (&ACFStartup)> ("ACFStartup") (registry.unknown()), AAX_SUCCESS);
+            ASSERT_EQ (entryPoint<decltype (&ACFRegisterPlugin)> ("ACFRegisterPlugin") (registry.unknown(), &definition), AAX_SUCCESS);
             ASSERT_EQ (registry.components.size(), 3u);
         }
 
         void TearDown() override
         {
-            auto& plugin = LoadedPlugin::get();
-
             if (definition != nullptr)
                 definition->Release();
 
-            EXPECT_EQ (plugin.shutdown (nullptr), AAX_SUCCESS);
-            EXPECT_EQ (plugin.canUnloadNow (nullptr), 0) << "an object of the plug-in is still alive";
+            EXPECT_EQ (entryPoint<decltype (&ACFShutdown)> ("ACFShutdown") (nullptr), AAX_SUCCESS);
+            EXPECT_EQ (entryPoint<decltype (&ACFCanUnloadNow)> ("ACFCanUnloadNow") (nullptr), 0) << "an object of the plug-in is still alive";
             EXPECT_EQ (registry.unbalancedInterfaces(), std::vector<std::string>());
         }
 
-        /** A new object from one of the registered creation functions. */
         IACFUnknown* create (AAX_CProcPtrID selector)
         {
             auto* function = reinterpret_cast<AAX_CCreateObjectProc> (registry.procPointers[selector]);
             return function != nullptr ? function() : nullptr;
         }
 
-        /** A host for one instance of the layout, answering with the session's values. */
-        static void answerFor (Host& host, AAX_EStemFormat input, AAX_EStemFormat output)
+        /** An effect-parameters object for a host that answers with the session's values. */
+        EffectInstance makeEffect (Host& host, AAX_EStemFormat input = AAX_eStemFormat_Stereo)
         {
-            host.answers = fakehost::SessionAnswers { (float) testSampleRate, input, output, testTempo };
+            host.answers = fakehost::SessionAnswers { (float) testSampleRate, input, AAX_eStemFormat_Stereo, testTempo };
+            return EffectInstance (host, create (AAX_ProcPtrID_Create_EffectParameters));
         }
-
-        const fakehost::DescribedComponent& layout (size_t index)   { return registry.components[index].second; }
 
         Host registry;
         IACFPluginDefinition* definition = nullptr;
@@ -151,14 +128,14 @@ namespace
 
 TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
 {
-    auto& plugin = LoadedPlugin::get();
     uint64_t version = 0;
-    EXPECT_EQ (plugin.getSDKVersion (&version), AAX_SUCCESS);
+    EXPECT_EQ (entryPoint<decltype (&ACFGetSDKVersion)> ("ACFGetSDKVersion") (&version), AAX_SUCCESS);
     EXPECT_EQ (version, 0x0000020200B45B38ull);
 
+    using Texts = std::vector<std::string>;
     const auto argumentsOf = [&] (const char* face, const char* operation)
     {
-        std::vector<std::string> arguments;
+        Texts arguments;
 
         for (auto& call : registry.calls)
             if (call.interfaceName == face && call.operation == operation)
@@ -167,28 +144,25 @@ TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
         return arguments;
     };
 
-    using Texts = std::vector<std::string>;
     EXPECT_EQ (argumentsOf ("effect-descriptor.v1", "AddName"), (Texts { "\"Lumiver PX2741\"", "\"Lumiver\"" }));
     EXPECT_EQ (argumentsOf ("effect-descriptor.v1", "AddCategory"), Texts { "64" });
     EXPECT_EQ (argumentsOf ("collection.v1", "SetManufacturerName"), Texts { "\"Vardun\"" });
     EXPECT_EQ (argumentsOf ("collection.v1", "SetPackageVersion"), Texts { "65537" });
     EXPECT_EQ (argumentsOf ("collection.v1", "AddEffect").front(), "\"com.vardun.LumiverPX2741\"");
-    EXPECT_NE (registry.procPointers[AAX_ProcPtrID_Create_EffectParameters], nullptr);
-    EXPECT_NE (registry.procPointers[AAX_ProcPtrID_Create_EffectGUI], nullptr);
 
     using Kind = fakehost::DescribedComponent::FieldKind;
     const AAX_EStemFormat stems[3][2] = { { 1, 1 }, { 1, 2 }, { 2, 2 } };
 
-    for (size_t k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k)
     {
-        const auto& described = layout (k);
+        const auto& described = registry.components[(size_t) k].second;
         const auto* properties = registry.propertiesOf (described.properties);
         ASSERT_NE (properties, nullptr);
         ASSERT_NE (described.process, nullptr);
 
         const std::map<AAX_EProperty, int32_t> expected = {
             { AAX_eProperty_ManufacturerID, 0x5652445F }, { AAX_eProperty_ProductID, 0x56707834 },
-            { AAX_eProperty_PlugInID_Native, 0x6A636161 + (int32_t) k }, { AAX_eProperty_PlugInID_AudioSuite, 0x6A796161 + (int32_t) k },
+            { AAX_eProperty_PlugInID_Native, 0x6A636161 + k }, { AAX_eProperty_PlugInID_AudioSuite, 0x6A796161 + k },
             { AAX_eProperty_InputStemFormat, stems[k][0] }, { AAX_eProperty_OutputStemFormat, stems[k][1] },
             { AAX_eProperty_CanBypass, 1 },
         };
@@ -207,11 +181,11 @@ TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
 TEST_F (PluginSession, ParametersAreListedAndAutomatedBothWays)
 {
     Host host;
-    answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-    EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
+    auto effect = makeEffect (host);
     ASSERT_EQ (effect.initializeResult, AAX_SUCCESS);
-    LumiverPX2741AudioProcessor direct;
 
+    const char* const names[] = { "onBypass", "tremoloType", "rate", "rateSync", "shape", "depth", "level", "stereo", "sync", "Master Bypass" };
+    const char* const texts[] = { "1.000", "0.000", "0.500", "0.500", "0.500", "0.500", "0.500", "0.000", "0.000", "bypass" };
     int32_t count = 0;
     effect->GetNumberOfParameters (&count);
     ASSERT_EQ (count, 10);
@@ -221,108 +195,76 @@ TEST_F (PluginSession, ParametersAreListedAndAutomatedBothWays)
         AAX_CString identifier, name;
         effect->GetParameterIDFromIndex (index, &identifier);
         effect->GetParameterName (identifier.Get(), &name);
-
-        if (index < direct.getNumParameters())
-        {
-            EXPECT_STREQ (identifier.Get(), std::to_string (index).c_str());
-            EXPECT_EQ (std::string (name.Get()), direct.getParameterName (index, 31).toStdString());
-            EXPECT_EQ (effect.text (identifier.Get()), AAX_CString().AppendNumber (direct.getParameter (index), 3).Get());
-        }
-        else
-        {
-            EXPECT_STREQ (identifier.Get(), bypassID);
-            EXPECT_STREQ (name.Get(), "Master Bypass");
-            EXPECT_EQ (effect.text (bypassID), "bypass");
-        }
+        EXPECT_STREQ (identifier.Get(), index < 9 ? std::to_string (index).c_str() : bypassID);
+        EXPECT_STREQ (name.Get(), names[index]);
+        EXPECT_EQ (effect.text (identifier.Get()), texts[index]);
     }
 
-    // From the host: requested, confirmed, and in the processor's state.
-    effect.automate ("5", 1.0);
-    EXPECT_EQ (effect.text ("5"), "1.000");
-    const auto state = effect.saveChunk (stateChunk);
-    direct.setStateInformation (state.data(), (int) state.size());
-    EXPECT_EQ (direct.getParameter (depthIndex), 1.0f);
-
-    // From the processor: a state with other values makes it ask the host for them, each
-    // request between touch and release.
-    LumiverPX2741AudioProcessor other;
-    other.setParameter (depthIndex, 0.25f);
+    // From the processor (the host's side is in the audio test): a state with another depth
+    // makes it ask the host for that value alone.
+    LumiverPX2741AudioProcessor direct;
+    direct.setParameter (depthIndex, 0.25f);
     juce::MemoryBlock otherState;
-    other.getStateInformation (otherState);
-    host.calls.clear();
-    ASSERT_EQ (effect.restoreChunk (stateChunk, std::vector<char> ((const char*) otherState.getData(),
-                                                                  (const char*) otherState.getData() + otherState.getSize())), AAX_SUCCESS);
-
-    std::vector<std::string> automation;
-
-    for (auto& call : host.calls)
-        if (call.interfaceName == "automation.v1" && call.arguments.front() == "\"5\"" && call.operation != "PostCurrentValue")
-            automation.push_back (call.operation);
-
-    EXPECT_EQ (automation, (std::vector<std::string> { "PostTouchRequest", "PostSetValueRequest", "PostReleaseRequest" }));
-    EXPECT_EQ (effect.answerRequests(), 1u) << "only the value that changed is sent";
+    direct.getStateInformation (otherState);
+    ASSERT_EQ (effect.restoreChunk (stateChunk, bytesOf (otherState)), AAX_SUCCESS);
+    EXPECT_EQ (effect.answerRequests(), 1u);
     EXPECT_DOUBLE_EQ (effect.value ("5"), 0.25);
-}
-
-TEST_F (PluginSession, AnInstanceRunsAMessageThreadOfItsOwnWhileItLives)
-{
-    // The stand-in host drives no message loop of the plug-in's framework: while an
-    // instance lives, the framework runs threads of its own, and stops them with it.
-    const auto threadsBefore = countThreads();
-
-    {
-        Host host;
-        answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-        EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
-        EXPECT_GT (countThreads(), threadsBefore);
-    }
-
-    EXPECT_EQ (countThreads(), threadsBefore);
 }
 
 TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
 {
-    struct Case { AAX_EStemFormat input, output; size_t layoutIndex; };
+    // The stand-in host drives no message loop: while an instance lives the framework
+    // runs a message thread of its own, and stops it with the instance.
+    const auto threadsBefore = countThreads();
 
-    for (auto c : { Case { AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo, 2 }, Case { AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo, 1 } })
+    for (auto [input, layoutIndex] : { std::pair { AAX_eStemFormat_Stereo, 2 }, { AAX_eStemFormat_Mono, 1 } })
     {
         Host host;
-        answerFor (host, c.input, c.output);
-        EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
+        auto effect = makeEffect (host, input);
         ASSERT_EQ (effect.initializeResult, AAX_SUCCESS);
-        AlgorithmInstance algorithm (host, layout (c.layoutIndex));
-        DirectProcessor direct (c.input, 2);
+        EXPECT_GT (countThreads(), threadsBefore);
+        const auto& layout = registry.components[(size_t) layoutIndex].second;
+
+        FixedTempoPlayHead playHead { testTempo };
+        LumiverPX2741AudioProcessor direct;
+        juce::AudioProcessor::BusesLayout buses;
+        buses.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (input));
+        buses.outputBuses.add (juce::AudioChannelSet::stereo());
+        direct.setBusesLayout (buses);
+        direct.setPlayHead (&playHead);
+        direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
+        direct.prepareToPlay (testSampleRate, testBlockSize);
+        direct.setParameter (depthIndex, 1.0f);
 
         effect.automate ("5", 1.0);
-        direct.processor.setParameter (depthIndex, 1.0f);
         EXPECT_EQ (effect->GenerateCoefficients(), Host::hostResult);
 
         std::vector<float> left (testBlockSize), right (testBlockSize), outLeft (testBlockSize), outRight (testBlockSize);
-        std::vector<float> directLeft (testBlockSize), directRight (testBlockSize);
+        std::vector<float*> inputs = { left.data(), right.data() }, outputs = { outLeft.data(), outRight.data() };
+        inputs.resize ((size_t) input);
         juce::MidiBuffer midi;
         float maxDifference = 0.0f, minGain = 1.0f, maxGain = 0.0f;
-        constexpr int numBlocks = 200;
 
-        for (int block = 0; block < numBlocks; ++block)
+        for (int block = 0; block < 200; ++block)
         {
-            fillSignal (left, block * testBlockSize, 440.0);
-            fillSignal (right, block * testBlockSize, 330.0);
-            directLeft = left;
-            directRight = c.input == AAX_eStemFormat_Mono ? std::vector<float> (testBlockSize, 9.0f) : right;
+            for (int i = 0; i < testBlockSize; ++i)
+            {
+                const auto phase = 2.0 * juce::MathConstants<double>::pi * (block * testBlockSize + i) / testSampleRate;
+                left[(size_t) i] = (float) (0.5 * std::sin (440.0 * phase));
+                right[(size_t) i] = (float) (0.5 * std::sin (330.0 * phase));
+            }
 
-            std::vector<float*> inputs = { left.data(), right.data() };
-            inputs.resize ((size_t) c.input);
-            algorithm.process (inputs, { outLeft.data(), outRight.data() }, testBlockSize);
-
+            auto directLeft = left, directRight = input == AAX_eStemFormat_Mono ? std::vector<float> (left.size(), 9.0f) : right;
+            runAlgorithm (host, layout, inputs, outputs, testBlockSize);
             float* directChannels[] = { directLeft.data(), directRight.data() };
             juce::AudioBuffer<float> buffer (directChannels, 2, testBlockSize);
-            direct.processor.processBlock (buffer, midi);
+            direct.processBlock (buffer, midi);
 
             for (size_t i = 0; i < (size_t) testBlockSize; ++i)
             {
                 maxDifference = std::max ({ maxDifference, std::abs (outLeft[i] - directLeft[i]), std::abs (outRight[i] - directRight[i]) });
 
-                if (block > numBlocks / 2 && std::abs (left[i]) > 0.4f)
+                if (block > 100 && std::abs (left[i]) > 0.4f)
                 {
                     minGain = std::min (minGain, outLeft[i] / left[i]);
                     maxGain = std::max (maxGain, outLeft[i] / left[i]);
@@ -330,30 +272,29 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
             }
         }
 
-        EXPECT_LE (maxDifference, 1.0e-6f) << "layout " << c.layoutIndex;
+        EXPECT_LE (maxDifference, 1.0e-6f) << "layout " << layoutIndex;
         EXPECT_GT (maxGain - minGain, 0.3f) << "the output is not modulated";
 
         // The bypass packet: every output is the input, a mono input on both.
         effect->UpdateParameterNormalizedValue (bypassID, 1.0, AAX_eUpdateSource_Unspecified);
         effect->GenerateCoefficients();
-        std::vector<float*> inputs = { left.data(), right.data() };
-        inputs.resize ((size_t) c.input);
-        algorithm.process (inputs, { outLeft.data(), outRight.data() }, testBlockSize);
+        runAlgorithm (host, layout, inputs, outputs, testBlockSize);
         EXPECT_EQ (outLeft, left);
-        EXPECT_EQ (outRight, c.input == AAX_eStemFormat_Mono ? left : right);
+        EXPECT_EQ (outRight, input == AAX_eStemFormat_Mono ? left : right);
 
         effect->UpdateParameterNormalizedValue (bypassID, 0.0, AAX_eUpdateSource_Unspecified);
         effect->GenerateCoefficients();
-        algorithm.process (inputs, { outLeft.data(), outRight.data() }, testBlockSize);
+        runAlgorithm (host, layout, inputs, outputs, testBlockSize);
         EXPECT_NE (outLeft, left) << "processing did not resume";
     }
+
+    EXPECT_EQ (countThreads(), threadsBefore);
 }
 
 TEST_F (PluginSession, BothChunksCarryTheStateIntoAnotherInstanceInEitherOrder)
 {
     Host firstHost;
-    answerFor (firstHost, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-    EffectInstance first (firstHost, create (AAX_ProcPtrID_Create_EffectParameters));
+    auto first = makeEffect (firstHost);
     first.automate ("5", 1.0);
     first.automate ("2", 0.25);
     first.automate ("7", 1.0);
@@ -363,18 +304,16 @@ TEST_F (PluginSession, BothChunksCarryTheStateIntoAnotherInstanceInEitherOrder)
     for (bool controlsFirst : { true, false })
     {
         Host host;
-        answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-        EffectInstance second (host, create (AAX_ProcPtrID_Create_EffectParameters));
+        auto second = makeEffect (host);
 
-        for (auto chunkID : controlsFirst ? std::vector<AAX_CTypeID> { controlsChunk, stateChunk }
-                                          : std::vector<AAX_CTypeID> { stateChunk, controlsChunk })
+        for (auto chunkID : { controlsFirst ? controlsChunk : stateChunk, controlsFirst ? stateChunk : controlsChunk })
         {
             EXPECT_EQ (second.restoreChunk (chunkID, chunkID == controlsChunk ? controls : state), AAX_SUCCESS);
             second.answerRequests();
         }
 
         for (auto* identifier : { "0", "1", "2", "3", "4", "5", "6", "7", "8", bypassID })
-            EXPECT_EQ (second.value (identifier), first.value (identifier)) << identifier << (controlsFirst ? " controls first" : " state first");
+            EXPECT_EQ (second.value (identifier), first.value (identifier)) << identifier << " controls first " << controlsFirst;
 
         EXPECT_EQ (second.saveChunk (stateChunk), state);
         EXPECT_EQ (second.saveChunk (controlsChunk), controls);
@@ -384,22 +323,18 @@ TEST_F (PluginSession, BothChunksCarryTheStateIntoAnotherInstanceInEitherOrder)
 TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhenRefused)
 {
     Host host;
-    answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-    EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
+    auto effect = makeEffect (host);
     effect.automate ("5", 0.75);
     const auto controls = effect.saveChunk (controlsChunk);
     const auto state = effect.saveChunk (stateChunk);
 
-    LumiverPX2741AudioProcessor reference;
     std::mt19937 random (2741);
     const auto mutate = [&] (std::vector<char> data)
     {
-        const auto numChanges = 1 + random() % 4;
-
-        for (unsigned k = 0; k < numChanges && ! data.empty(); ++k)
+        for (unsigned k = 0, numChanges = 1 + random() % 4; k < numChanges && ! data.empty(); ++k)
             data[random() % data.size()] = (char) random();
 
-        // Now and then the record is cut short or runs on with noise.
+        // Now and then cut short or run on with noise.
         if (random() % 4 == 0)
             data.resize (random() % (data.size() + 1));
         else if (random() % 8 == 0)
@@ -418,21 +353,17 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
 
         host.calls.clear();
         ASSERT_EQ (effect.restoreChunk (controlsChunk, mutated), AAX_SUCCESS);
-        const std::vector<std::pair<std::string, double>> requests = host.setRequests;
+        ASSERT_FALSE (expected.GetNumberOfItems() == 0 && ! host.setRequests.empty()) << "a refused chunk changed a value, round " << round;
 
-        if (expected.GetNumberOfItems() == 0)
-        {
-            ASSERT_TRUE (requests.empty()) << "a refused chunk changed a value, round " << round;
-        }
-
-        for (auto& request : requests)
-            ASSERT_TRUE (request.second >= 0.0 && request.second <= 1.0) << request.first << " " << request.second;
+        for (auto& [identifier, value] : host.setRequests)
+            ASSERT_TRUE (value >= 0.0 && value <= 1.0) << identifier << " " << value;
 
         effect.answerRequests();
     }
 
-    // Both processors start from the saved state. The processor's requests are not
-    // confirmed here, so that it keeps exactly what it read, as the reference does.
+    // The processor reads exactly what the host gave, as one run directly does: a state it
+    // refuses changes nothing. Its requests stay unconfirmed, so it keeps what it read.
+    LumiverPX2741AudioProcessor reference;
     ASSERT_EQ (effect.restoreChunk (stateChunk, state), AAX_SUCCESS);
     reference.setStateInformation (state.data(), (int) state.size());
 
@@ -442,21 +373,14 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         host.calls.clear();
         host.setRequests.clear();
         const auto result = effect.restoreChunk (stateChunk, mutated);
+        ASSERT_EQ (result, mutated.empty() ? AAX_ERROR_INCORRECT_CHUNK_SIZE : AAX_SUCCESS);
 
-        if (mutated.empty())
-        {
-            EXPECT_EQ (result, AAX_ERROR_INCORRECT_CHUNK_SIZE);
-            continue;
-        }
+        if (! mutated.empty())
+            reference.setStateInformation (mutated.data(), (int) mutated.size());
 
-        // The processor reads exactly what the host gave: a state it refuses changes nothing.
-        ASSERT_EQ (result, AAX_SUCCESS);
-        reference.setStateInformation (mutated.data(), (int) mutated.size());
         juce::MemoryBlock expected;
         reference.getStateInformation (expected);
-        ASSERT_EQ (effect.saveChunk (stateChunk), std::vector<char> ((const char*) expected.getData(),
-                                                                     (const char*) expected.getData() + expected.getSize()))
-            << "round " << round;
+        ASSERT_EQ (effect.saveChunk (stateChunk), bytesOf (expected)) << "round " << round;
     }
 
     EXPECT_EQ (effect->SetChunk (stateChunk, nullptr), AAX_ERROR_NULL_OBJECT);
@@ -470,51 +394,45 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
 
     const X11HostWindow hostWindow;
     ASSERT_TRUE (hostWindow.isOpen());
-
+    const auto numViewsBecomes = [&hostWindow] (size_t expected)
     {
-        Host host;
-        answerFor (host, AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
-        EffectInstance effect (host, create (AAX_ProcPtrID_Create_EffectParameters));
-        host.effectParameters = effect.unknown();
+        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); },
+                                       [&] { return hostWindow.getChildWindowSizes().size() == expected; }, 2000);
+    };
 
-        AAX_IACFEffectGUI* gui = nullptr;
-        auto* created = create (AAX_ProcPtrID_Create_EffectGUI);
-        ASSERT_NE (created, nullptr);
-        ASSERT_EQ (created->QueryInterface (IID_IAAXEffectGUIV1, reinterpret_cast<void**> (&gui)), AAX_SUCCESS);
-        EXPECT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
+    Host host;
+    auto effect = makeEffect (host);
+    host.effectParameters = effect.unknown();
 
-        // Sized from the processor's own editor.
-        LumiverPX2741AudioProcessor direct;
-        std::unique_ptr<juce::AudioProcessorEditor> directEditor (direct.createEditorIfNeeded());
-        ASSERT_NE (directEditor, nullptr);
-        AAX_Point size;
-        EXPECT_EQ (gui->GetViewSize (&size), AAX_SUCCESS);
-        EXPECT_EQ ((int) size.horz, directEditor->getWidth());
-        EXPECT_EQ ((int) size.vert, directEditor->getHeight());
-        direct.editorBeingDeleted (directEditor.get());
-        directEditor.reset();
+    AAX_IACFEffectGUI* gui = nullptr;
+    auto* created = create (AAX_ProcPtrID_Create_EffectGUI);
+    ASSERT_NE (created, nullptr);
+    ASSERT_EQ (created->QueryInterface (IID_IAAXEffectGUIV1, reinterpret_cast<void**> (&gui)), AAX_SUCCESS);
+    EXPECT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
 
-        host.containerType = AAX_eViewContainer_Type_X11Window;
-        host.nativeViewPointer = hostWindow.getNativeHandle();
-        EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
+    AAX_Point size;
+    EXPECT_EQ (gui->GetViewSize (&size), AAX_SUCCESS);
+    EXPECT_EQ ((int) size.horz, 325);
+    EXPECT_EQ ((int) size.vert, 454);
 
-        for (int i = 0; i < 5; ++i)
-            gui->TimerWakeup();
+    host.containerType = AAX_eViewContainer_Type_X11Window;
+    host.nativeViewPointer = hostWindow.getNativeHandle();
+    EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
-        const auto children = hostWindow.getChildWindowSizes();
-        ASSERT_EQ (children.size(), 1u);
-        EXPECT_EQ (children.front().width, (int) size.horz);
-        EXPECT_EQ (children.front().height, (int) size.vert);
+    for (int i = 0; i < 5; ++i)
+        gui->TimerWakeup();
 
-        // Withdrawn by the host: the view goes.
-        EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);
-        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().empty(); }));
+    const auto children = hostWindow.getChildWindowSizes();
+    ASSERT_EQ (children.size(), 1u);
+    EXPECT_EQ (children.front().width, 325);
+    EXPECT_EQ (children.front().height, 454);
 
-        // Given again and then released with the object: the view goes too.
-        gui->SetViewContainer (host.unknown());
-        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().size() == 1; }));
-        gui->Uninitialize();
-        gui->Release();
-        EXPECT_TRUE (eventually ([&] { return hostWindow.getChildWindowSizes().empty(); }));
-    }
+    // Withdrawn by the host, the view goes; given again and released with the object, too.
+    EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);
+    EXPECT_TRUE (numViewsBecomes (0));
+    gui->SetViewContainer (host.unknown());
+    EXPECT_TRUE (numViewsBecomes (1));
+    gui->Uninitialize();
+    gui->Release();
+    EXPECT_TRUE (numViewsBecomes (0));
 }

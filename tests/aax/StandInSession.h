@@ -1,12 +1,13 @@
 #pragma once
 
+#include "AAX_CString.h"
 #include "AAX_IACFEffectParameters.h"
+#include "AAX_UIDs.h"
+#include "ChunkRecord.h"
 #include "FakeHost.h"
 
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
-/** The stand-in host's side of a running plug-in instance. */
 namespace standin
 {
     /** An effect-parameters object as the host holds it: one reference, released (after
@@ -17,47 +18,82 @@ namespace standin
     {
     public:
         /** Takes a new object from the plug-in's creation function and initialises it. */
-        EffectInstance (fakehost::Host& host, IACFUnknown* created);
-        ~EffectInstance();
+        EffectInstance (fakehost::Host& h, IACFUnknown* created) : host (h)
+        {
+            if (created != nullptr && created->QueryInterface (IID_IAAXEffectParametersV3, reinterpret_cast<void**> (&effect)) == AAX_SUCCESS)
+                initializeResult = effect->Initialize (host.unknown());
+        }
+
+        ~EffectInstance()
+        {
+            if (effect != nullptr)
+            {
+                effect->Uninitialize();
+                effect->Release();
+            }
+
+            EXPECT_EQ (host.unbalancedInterfaces(), std::vector<std::string>());
+        }
+
+        EffectInstance (const EffectInstance&) = delete;
 
         AAX_IACFEffectParameters_V3* operator->() const     { return effect; }
         IACFUnknown* unknown() const                        { return effect; }
 
         /** Confirms every value the plug-in asked for, as a host does; returns how many. */
-        size_t answerRequests();
+        size_t answerRequests()
+        {
+            std::vector<std::pair<std::string, double>> requests;
+            {
+                const std::lock_guard<std::mutex> lock (host.recordLock);
+                requests.swap (host.setRequests);
+            }
+
+            for (auto& [identifier, value] : requests)
+                effect->UpdateParameterNormalizedValue (identifier.c_str(), value, AAX_eUpdateSource_Unspecified);
+
+            return requests.size();
+        }
 
         /** A change from the host's side: requested, then confirmed. */
-        void automate (const char* identifier, double value);
+        void automate (const char* identifier, double value)
+        {
+            EXPECT_EQ (effect->SetParameterNormalizedValue (identifier, value), AAX_SUCCESS);
+            answerRequests();
+        }
 
-        double value (const char* identifier) const;
-        std::string text (const char* identifier) const;
+        double value (const char* identifier) const
+        {
+            double normalized = -1.0;
+            EXPECT_EQ (effect->GetParameterNormalizedValue (identifier, &normalized), AAX_SUCCESS) << identifier;
+            return normalized;
+        }
 
-        std::vector<char> saveChunk (AAX_CTypeID chunkID) const;
-        AAX_Result restoreChunk (AAX_CTypeID chunkID, const std::vector<char>& data);
+        std::string text (const char* identifier) const
+        {
+            AAX_CString valueText;
+            EXPECT_EQ (effect->GetParameterValueString (identifier, &valueText, 32), AAX_SUCCESS) << identifier;
+            return valueText.Get();
+        }
+
+        std::vector<char> saveChunk (AAX_CTypeID chunkID) const
+        {
+            uint32_t size = 0;
+            EXPECT_EQ (effect->GetChunkSize (chunkID, &size), AAX_SUCCESS);
+            ChunkRecord record (size, chunkID);
+            EXPECT_EQ (effect->GetChunk (chunkID, record.get()), AAX_SUCCESS);
+            return record.dataBytes();
+        }
+
+        AAX_Result restoreChunk (AAX_CTypeID chunkID, const std::vector<char>& data)
+        {
+            return effect->SetChunk (chunkID, ChunkRecord::withData (data, chunkID).get());
+        }
 
         AAX_Result initializeResult = -1;
 
     private:
         fakehost::Host& host;
         AAX_IACFEffectParameters_V3* effect = nullptr;
-    };
-
-    /** Runs a component's process routine for one instance as the host does: each field of
-        the instance record points at its data, and ports and private blocks hold the last
-        packet posted to them.
-    */
-    class AlgorithmInstance
-    {
-    public:
-        AlgorithmInstance (fakehost::Host& host, const fakehost::DescribedComponent& component);
-
-        void process (const std::vector<float*>& inputs, const std::vector<float*>& outputs, int numSamples);
-
-    private:
-        fakehost::Host& host;
-        const fakehost::DescribedComponent& component;
-        std::vector<void*> record;
-        std::vector<std::vector<char>> storage;
-        int32_t bufferLength = 0;
     };
 }

@@ -17,14 +17,13 @@
 class TestEffect : public AAX_CEffectParameters
 {
 public:
-    static constexpr int numFloatParameters = 9;
     static constexpr AAX_CFieldIndex bypassPort = 3;
 
     explicit TestEffect (bool withPreviewParameter = false) : withPreview (withPreviewParameter) {}
 
     AAX_Result EffectInit() override
     {
-        for (int i = 0; i < numFloatParameters; ++i)
+        for (int i = 0; i < 9; ++i)
             mParameterManager.AddParameter (new AAX_CParameter<float> (std::to_string (i).c_str(), AAX_CString ("Value"), 0.5f,
                                                                       AAX_CLinearTaperDelegate<float, 0> (0.0f, 1.0f),
                                                                       AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true));
@@ -41,22 +40,13 @@ public:
     /** Adds a further parameter, owned by the effect from now on. */
     void add (AAX_IParameter* parameter)    { mParameterManager.AddParameter (parameter); }
 
-    /** The object as the host holds it. */
-    IACFUnknown* hostVisible()          { return static_cast<AAX_IACFEffectParameters_V3*> (this); }
+    IACFUnknown* hostVisible()              { return static_cast<AAX_IACFEffectParameters_V3*> (this); }
 
-    /** The parameter of this identifier, or null. */
     AAX_IParameter* parameter (AAX_CParamID identifier)
     {
         AAX_IParameter* found = nullptr;
         GetParameter (identifier, &found);
         return found;
-    }
-
-    double normalizedValue (AAX_CParamID identifier) const
-    {
-        double value = -1.0;
-        GetParameterNormalizedValue (identifier, &value);
-        return value;
     }
 
 private:

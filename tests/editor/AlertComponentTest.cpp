@@ -28,7 +28,7 @@ TEST (VardunAlertComponent, LaysOutOneOrTwoButtonsAndIsPictured)
         f.alert.show (c.buttons, c.icon);
         EXPECT_EQ (juce::Rectangle<int> (c.buttons == 2 ? 16 : 97, 307, 132, 51), child (f.alert, "OK").getBounds());
         EXPECT_EQ (c.buttons == 2, child (f.alert, "CANCEL").isVisible());
-        EXPECT_EQ (juce::String (c.text), child<juce::Label> (f.alert, "titleText_").getText());
+        EXPECT_EQ (juce::String (c.text), titleOf (f.alert));
         writePicture (f.alert, c.picture);
         f.alert.hide();
     }

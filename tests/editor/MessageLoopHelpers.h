@@ -17,9 +17,8 @@ inline void deliverPendingMessages()
     }
 }
 
-/** Runs the message loop until condition() holds or timeoutMs has passed, and
-    says whether it holds. Timers, posted clicks and a file browser's scan
-    results all arrive through this loop. */
+/** Runs the message loop (timers, posted clicks, a file browser's scan results) until
+    condition() holds or timeoutMs has passed, and says whether it holds. */
 template <typename Condition>
 bool pumpUntil (Condition condition, int timeoutMs = 5000)
 {

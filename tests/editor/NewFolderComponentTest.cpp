@@ -94,7 +94,7 @@ TEST (VardunNewFolderComponent, OkCreatesTheFolderOrSaysWhyNot)
         }
 
         EXPECT_EQ (Chain { &f.alert() }, modalChain());
-        EXPECT_EQ (c.message, child<juce::Label> (f.alert(), "titleText_").getText());
+        EXPECT_EQ (c.message, titleOf (f.alert()));
         EXPECT_EQ (c.folderIsAFile ? 0 : entriesBefore, f.numEntries());
         click (f.alert(), "OK");
         EXPECT_EQ (Chain { &f.dialog }, modalChain());

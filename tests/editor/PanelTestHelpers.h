@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageLoopHelpers.h"
+#include "X11WindowReader.h"
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -10,15 +11,14 @@
 
 namespace PanelTest
 {
-    /** A window on the desktop in place of the editor: only a component that is
-        showing can hold the modal state. */
+    /** A window on the desktop in place of the editor: only a showing component can be modal. */
     struct Window : juce::Component
     {
         Window()  { setSize (325, 455); setVisible (true); addToDesktop (juce::ComponentPeer::windowHasTitleBar); }
     };
 
-    /** A modal panel filling the editor window, in place of a browser panel
-        that opens other panels inside itself. */
+    /** A modal panel filling the editor window, in place of a browser panel that opens
+        other panels inside itself. */
     struct OuterPanel : juce::Component
     {
         OuterPanel()
@@ -95,25 +95,19 @@ namespace PanelTest
 
     inline bool samePixels (const juce::Image& a, const juce::Image& b)
     {
-        for (int y = 0; y < a.getHeight(); ++y)
-            for (int x = 0; x < a.getWidth(); ++x)
-                if (a.getPixelAt (x, y) != b.getPixelAt (x, y))
-                    return false;
-
-        return a.getBounds() == b.getBounds();
+        return ! WindowPixels::differInside (a, b, a.getBounds());
     }
 
-    /** Writes a panel as it looks now into the build's panel-pictures folder,
-        for a person to check the layout. */
+    /** Writes a panel as it looks now into the build's panel-pictures folder, for a person
+        to check the layout. */
     inline void writePicture (juce::Component& panel, const juce::String& name)
     {
-        const auto file = juce::File (LUMIVER_PANEL_PICTURES_DIR).getChildFile (name + ".png");
-        ASSERT_TRUE (file.getParentDirectory().createDirectory().wasOk() && (! file.exists() || file.deleteFile()));
-        {
-            juce::FileOutputStream stream (file);
-            const auto picture = panel.createComponentSnapshot (panel.getLocalBounds());
-            ASSERT_TRUE (stream.openedOk() && juce::PNGImageFormat().writeImageToStream (picture, stream));
-        }
-        EXPECT_EQ (panel.getLocalBounds(), juce::ImageFileFormat::loadFrom (file).getBounds()) << name;
+        EXPECT_TRUE (WindowPixels::writePng (panel.createComponentSnapshot (panel.getLocalBounds()),
+                                             juce::File (LUMIVER_PANEL_PICTURES_DIR).getChildFile (name + ".png"))) << name;
+    }
+
+    inline juce::String titleOf (juce::Component& panel)
+    {
+        return child<juce::Label> (panel, "titleText_").getText();
     }
 }

@@ -44,8 +44,6 @@ namespace
         Window window;
         VardunPresetBrowser browser { "savePresetBrowser_", tree.root, "*.vpxp", 5, 1, 5, 3, 8, &processor, &menu };
     };
-
-    juce::String textOf (juce::Component& panel)  { return child<juce::Label> (panel, "titleText_").getText(); }
 }
 
 TEST (VardunPresetBrowser, SavesTheTypedNameAsAPresetAndStoresItsRelativePath)
@@ -81,7 +79,7 @@ TEST (VardunPresetBrowser, AsksBeforeOverwritingAndReturnsToTheBrowserOnCancel)
     f.list().fileDoubleClicked (existing);
     deliverPendingMessages();
     EXPECT_EQ (Chain { &f.overwrite() }, modalChain());
-    EXPECT_EQ (textOf (f.overwrite()), "Are you sure you want to overwrite this preset?\n\n\"Pads/Mellow.vpxp\"");
+    EXPECT_EQ (titleOf (f.overwrite()), "Are you sure you want to overwrite this preset?\n\n\"Pads/Mellow.vpxp\"");
     writePicture (f.overwrite(), "overwrite-question");
 
     click (f.overwrite(), "CANCEL");
@@ -163,7 +161,7 @@ TEST (VardunPresetBrowser, AFailedWriteIsReportedStoresNothingAndKeepsThePanelsO
         auto& alert = child (reporter, "alertComponent_");
         const auto shown = c.name != nullptr ? c.file : editorBox.targetFile.getFullPathName();
         EXPECT_EQ (Chain { &alert }, modalChain());
-        EXPECT_EQ (textOf (alert), "Couldn't save the preset!\n\n\"" + shown + "\"");
+        EXPECT_EQ (titleOf (alert), "Couldn't save the preset!\n\n\"" + shown + "\"");
         click (alert, "OK");
         EXPECT_EQ (Chain { &reporter }, modalChain());
         EXPECT_EQ (f.storedPath(), "Init.vpxp");

@@ -2,9 +2,8 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
-/** A processor that does nothing to the audio, for the shared classes' tests.
-    createPluginFilter() makes one unless told to fail; it has an editor of
-    editorWidth x editorHeight once offersEditor is set.
+/** A processor that does nothing to the audio, for the shared classes' tests. createPluginFilter()
+    makes one unless failCreation is set; it has an editor once offersEditor is set.
 */
 class StubProcessor : public juce::AudioProcessor
 {
@@ -12,13 +11,8 @@ public:
     static constexpr int editorWidth = 120;
     static constexpr int editorHeight = 90;
 
-    /** Makes createPluginFilter() return nothing. */
     static inline bool failCreation = false;
-
-    /** The editors that exist. */
     static inline int liveEditors = 0;
-
-    StubProcessor() = default;
 
     const juce::String getName() const override                         { return "Stub"; }
     void prepareToPlay (double, int) override                           {}

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The documents' vocabulary is the contract with every preset and session
-// users have saved: these files hold what the writers produce at known
-// settings, byte for byte, and are read back into those settings.
+// The documents are the contract with every preset and session users have saved: these files
+// hold what the writers produce at known settings, byte for byte, and read back into them.
 
 namespace
 {

@@ -6,11 +6,7 @@
 
 namespace ProcessorTest
 {
-    /** The built VST3 bundle. */
-    inline juce::File bundle()
-    {
-        return juce::File (LUMIVER_VST3_BUNDLE);
-    }
+    inline juce::File bundle()  { return juce::File (LUMIVER_VST3_BUNDLE); }
 
     /** Finds the bundle's plug-in through the framework's plug-in hosting and
         makes instances of it, as a host would. */

@@ -9,34 +9,12 @@ using namespace PluginWindowLayout;
 using namespace ProcessorTest;
 using WindowPixels::differInside;
 
-// The plug-in's own window, opened through the built VST3 bundle as a host
-// opens it and read back from the X server: its size, host automation
-// reaching every control, pictures of what a user sees, and a clean close.
+// The plug-in's own window, opened through the built VST3 bundle as a host opens it and
+// read back from the X server.
 
 namespace
 {
-    juce::File picturesFolder()
-    {
-        return juce::File (LUMIVER_WINDOW_PICTURES_DIR);
-    }
-
-    /** A host's saved state of a VST3 plug-in, holding the processor's own
-        document as its component's state. */
-    juce::MemoryBlock hostStateOf (LumiverPX2741AudioProcessor& processor)
-    {
-        juce::XmlElement state ("VST3PluginState");
-        state.createNewChildElement ("IComponent")->addTextElement (stateOf (processor).toBase64Encoding());
-
-        juce::MemoryBlock block;
-        juce::AudioProcessor::copyXmlToBinary (state, block);
-        return block;
-    }
-
-    /** Lets the message loop deliver what is pending, the plug-in's events included. */
-    void pump()
-    {
-        runMessageLoop (1);
-    }
+    void pump()  { runMessageLoop (1); }
 
     /** A hosted instance of the bundle whose window a test opens on the desktop. */
     class Vst3Window : public Vst3Host
@@ -55,8 +33,7 @@ namespace
 
         void TearDown() override
         {
-            // The window goes before the instance, as in a host.
-            editor.reset();
+            editor.reset();   // the window goes before the instance, as in a host
             plugin.reset();
         }
 
@@ -72,24 +49,24 @@ namespace
             // Hidden until its X window exists, so that it is kept off screen from its first pixel.
             editor->setVisible (false);
             editor->addToDesktop (0);
-            reader.keepContentsOf ((X11WindowReader::WindowId) (juce::pointer_sized_uint) editor->getWindowHandle());
+            const auto top = (X11WindowReader::WindowId) (juce::pointer_sized_uint) editor->getWindowHandle();
+            reader.keepContentsOf (top);
             editor->setVisible (true);
 
             // The plug-in draws into a window of its own inside the host's.
-            const auto top = (X11WindowReader::WindowId) (juce::pointer_sized_uint) editor->getWindowHandle();
             ASSERT_TRUE (WindowPixels::runUntil (pump, [&]
             {
                 view = reader.findDrawingWindow (top, width, height);
                 return view != 0 && view != top;
             }, openTimeoutMs));
 
-            picture = settledPicture();
-            ASSERT_TRUE (picture.isValid());
+            ASSERT_TRUE (settle());
         }
 
-        juce::Image settledPicture()
+        bool settle()
         {
-            return WindowPixels::settledPicture (reader, view, pump, openTimeoutMs);
+            picture = WindowPixels::settledPicture (reader, view, pump, openTimeoutMs);
+            return picture.isValid();
         }
 
         /** Runs the loop until every area differs from the picture, within a few poll ticks. */
@@ -98,15 +75,8 @@ namespace
             return WindowPixels::runUntil (pump, [&]
             {
                 const auto now = reader.grab (view);
-                return std::all_of (areas.begin(), areas.end(),
-                                    [&] (const auto& area) { return differInside (before, now, area); });
+                return std::all_of (areas.begin(), areas.end(), [&] (const auto& area) { return differInside (before, now, area); });
             }, changeTimeoutMs);
-        }
-
-        void setHostState (LumiverPX2741AudioProcessor& processor)
-        {
-            const auto state = hostStateOf (processor);
-            plugin->setStateInformation (state.getData(), (int) state.getSize());
         }
 
         X11WindowReader reader;
@@ -117,80 +87,39 @@ namespace
     };
 }
 
-TEST_F (Vst3Window, OpensAtItsSizeAndClosesWithoutTrace)
-{
-    ASSERT_NO_FATAL_FAILURE (open());
-    const auto firstPicture = picture;
-    const auto firstView = view;
-
-    editor.reset();
-    EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! reader.exists (firstView); }, openTimeoutMs))
-        << "the plug-in's window outlived the host's";
-
-    // A second window on the same instance starts from the same state.
-    ASSERT_NO_FATAL_FAILURE (open());
-    EXPECT_NE (view, firstView);
-    EXPECT_FALSE (differInside (picture, firstPicture, picture.getBounds()));
-}
-
 TEST_F (Vst3Window, HostAutomationMovesEachControl)
 {
-    struct Automation
-    {
-        int index;
-        float value;
-        juce::Rectangle<int> control;
-        juce::Rectangle<int> alsoChanged;
-    };
-
     // One after the other in one window; the synced rate knob shows once sync is on.
-    const Automation automations[] = {
-        { onBypassIndex,    0.0f, footswitch,   {} },
-        { tremoloTypeIndex, 1.0f, typeSwitch,   {} },
-        { rateIndex,        0.9f, rateKnobs,    {} },
-        { shapeIndex,       0.1f, shapeKnob,    {} },
-        { depthIndex,       1.0f, depthKnob,    {} },
-        { levelIndex,       0.2f, levelKnob,    {} },
-        { stereoIndex,      1.0f, stereoButton, {} },
-        { syncIndex,        1.0f, syncButton,   rateKnobs },
-        { rateSyncIndex,    0.9f, rateKnobs,    {} },
+    const std::tuple<int, float, juce::Rectangle<int>, juce::Rectangle<int>> automations[] = {
+        { onBypassIndex, 0.0f, footswitch, {} }, { tremoloTypeIndex, 1.0f, typeSwitch, {} }, { rateIndex, 0.9f, rateKnobs, {} },
+        { shapeIndex, 0.1f, shapeKnob, {} }, { depthIndex, 1.0f, depthKnob, {} }, { levelIndex, 0.2f, levelKnob, {} },
+        { stereoIndex, 1.0f, stereoButton, {} }, { syncIndex, 1.0f, syncButton, rateKnobs }, { rateSyncIndex, 0.9f, rateKnobs, {} },
     };
 
     ASSERT_NO_FATAL_FAILURE (open());
 
-    for (const auto& automation : automations)
+    for (const auto& [index, value, control, alsoChanged] : automations)
     {
-        SCOPED_TRACE (ParameterTable::getKey (automation.index));
+        SCOPED_TRACE (ParameterTable::getKey (index));
         const auto before = picture;
 
-        plugin->getParameters()[automation.index]->setValueNotifyingHost (automation.value);
-        EXPECT_TRUE (changesWithinFewTicks (before, { automation.control }));
-
-        picture = settledPicture();
-        ASSERT_TRUE (picture.isValid());
-        EXPECT_TRUE (differInside (before, picture, automation.control));
+        plugin->getParameters()[index]->setValueNotifyingHost (value);
+        EXPECT_TRUE (changesWithinFewTicks (before, { control }));
+        ASSERT_TRUE (settle());
+        EXPECT_TRUE (differInside (before, picture, control));
 
         // Nothing else moves; the preset name gains its edit mark with the first change.
-        EXPECT_FALSE (WindowPixels::differOutside (before, picture, { automation.control, automation.alsoChanged, presetStrip }));
+        EXPECT_FALSE (WindowPixels::differOutside (before, picture, { control, alsoChanged, presetStrip }));
     }
 }
 
-TEST_F (Vst3Window, PicturesOfTheOpenWindow)
+TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
 {
     const juce::String presetPath ("Pads/Slow Swell.vpxp");
 
-    struct Setting
-    {
-        const char* fileName;
-        std::function<void (LumiverPX2741AudioProcessor&)> prepare;
-        std::vector<juce::Rectangle<int>> changedAreas;
-    };
-
     // Each picture comes from a full state set by the host; the last one goes back to the defaults.
-    const Setting settings[] = {
-        { "window-sync-on.png",
-          [] (auto& p) { p.setParameter (syncIndex, 1.0f); },
-          { syncButton, rateKnobs } },
+    const std::tuple<const char*, std::function<void (LumiverPX2741AudioProcessor&)>, std::vector<juce::Rectangle<int>>> settings[] = {
+        { "window-sync-on.png", [] (auto& p) { p.setParameter (syncIndex, 1.0f); }, { syncButton, rateKnobs } },
         { "window-slot-b.png",
           [] (auto& p)
           {
@@ -216,25 +145,36 @@ TEST_F (Vst3Window, PicturesOfTheOpenWindow)
     ASSERT_NO_FATAL_FAILURE (open());
     const auto defaultPicture = picture;
 
-    for (const auto& setting : settings)
+    for (const auto& [fileName, prepare, changedAreas] : settings)
     {
-        SCOPED_TRACE (setting.fileName);
+        SCOPED_TRACE (fileName);
         LumiverPX2741AudioProcessor direct;
-        setting.prepare (direct);
-        setHostState (direct);
+        prepare (direct);
+        juce::XmlElement hostState ("VST3PluginState");
+        hostState.createNewChildElement ("IComponent")->addTextElement (stateOf (direct).toBase64Encoding());
+        juce::MemoryBlock block;
+        juce::AudioProcessor::copyXmlToBinary (hostState, block);
+        plugin->setStateInformation (block.getData(), (int) block.getSize());
 
-        if (setting.changedAreas.empty())
+        if (changedAreas.empty())
             EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! differInside (reader.grab (view), defaultPicture, defaultPicture.getBounds()); },
                                                  changeTimeoutMs)) << "the window did not return to its default picture";
         else
-            EXPECT_TRUE (changesWithinFewTicks (defaultPicture, setting.changedAreas));
+            EXPECT_TRUE (changesWithinFewTicks (defaultPicture, changedAreas));
 
-        picture = settledPicture();
-        ASSERT_TRUE (picture.isValid());
+        ASSERT_TRUE (settle());
 
-        for (const auto& area : setting.changedAreas)
+        for (const auto& area : changedAreas)
             EXPECT_TRUE (differInside (defaultPicture, picture, area)) << area.toString();
 
-        EXPECT_TRUE (WindowPixels::writePng (picture, picturesFolder().getChildFile (setting.fileName)));
+        EXPECT_TRUE (WindowPixels::writePng (picture, juce::File (LUMIVER_WINDOW_PICTURES_DIR).getChildFile (fileName)));
     }
+
+    // Closed, the plug-in's window goes with the host's; a new one starts from the same state.
+    const auto firstView = view;
+    editor.reset();
+    EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! reader.exists (firstView); }, openTimeoutMs));
+    ASSERT_NO_FATAL_FAILURE (open());
+    EXPECT_NE (view, firstView);
+    EXPECT_FALSE (differInside (picture, defaultPicture, picture.getBounds()));
 }

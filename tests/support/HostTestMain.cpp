@@ -5,11 +5,9 @@
 
 #include <cstdlib>
 
-// The framework runs in this process for the components and processors the
-// tests use directly. Windows open and preset folders are read, so the tests
-// run on a prepared virtual display and under a home folder of their own, set
-// before the framework (the test process's and each plug-in's) starts and
-// removed at exit.
+// Windows open and preset folders are read, so the tests run on a prepared virtual display
+// and under a home folder of their own, set before any framework (the test's, a plug-in's)
+// starts and removed at exit.
 int main (int argc, char** argv)
 {
     testing::InitGoogleTest (&argc, argv);

@@ -22,11 +22,7 @@ namespace PluginWindowLayout
     const juce::Rectangle<int> stereoButton { 263, 62, 54, 22 };
     const juce::Rectangle<int> syncButton { 7, 62, 54, 22 };
 
-    /** The editor polls the processor every 50 ms; a host change shows within a few ticks. */
-    constexpr int pollIntervalMs = 50;
-    constexpr int ticksToShowAChange = 10;
-    constexpr int changeTimeoutMs = ticksToShowAChange * pollIntervalMs;
-
-    /** How long opening the window may take. */
+    /** A host change shows within a few of the editor's 50 ms poll ticks; opening takes longer. */
+    constexpr int changeTimeoutMs = 10 * 50;
     constexpr int openTimeoutMs = 5000;
 }

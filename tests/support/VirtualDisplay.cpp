@@ -7,12 +7,17 @@
 #include <initializer_list>
 #include <thread>
 
-namespace
+_XDisplay* connectToDisplay()
 {
-    constexpr int connectAttempts = 50;
-    constexpr auto connectRetry = std::chrono::milliseconds (100);
+    for (int attempt = 0; attempt < 50 && std::getenv ("DISPLAY") != nullptr; ++attempt)
+    {
+        if (auto* display = XOpenDisplay (nullptr))
+            return display;
 
-    int ignoreError (Display*, XErrorEvent*)  { return 0; }
+        std::this_thread::sleep_for (std::chrono::milliseconds (100));
+    }
+
+    return nullptr;
 }
 
 void prepareVirtualDisplay()
@@ -20,13 +25,9 @@ void prepareVirtualDisplay()
     if (std::getenv ("DISPLAY") == nullptr)
         return;
 
-    XSetErrorHandler (ignoreError);
+    XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });
 
-    // A display busy with other test processes may refuse a connection for a moment.
-    static Display* display = nullptr;
-
-    for (int attempt = 0; attempt < connectAttempts && (display = XOpenDisplay (nullptr)) == nullptr; ++attempt)
-        std::this_thread::sleep_for (connectRetry);
+    static auto* const display = connectToDisplay();   // kept open for the run
 
     if (display != nullptr)
         for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING", "WM_CHANGE_STATE",

@@ -8,8 +8,7 @@ X11HostWindow::X11HostWindow()
         return;
 
     auto* display = reader.getDisplay();
-    window = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0,
-                                  BlackPixel (display, DefaultScreen (display)));
+    window = XCreateSimpleWindow (display, DefaultRootWindow (display), 0, 0, 400, 500, 0, 0, BlackPixel (display, DefaultScreen (display)));
     reader.keepContentsOf (window);
     XMapWindow (display, window);
     XSync (display, False);
@@ -23,22 +22,15 @@ X11HostWindow::~X11HostWindow()
 
 std::vector<X11HostWindow::Size> X11HostWindow::getChildWindowSizes() const
 {
-    auto* display = reader.getDisplay();
-    XSync (display, False);
-    ::Window root = 0, parent = 0, *children = nullptr;
-    unsigned int numChildren = 0;
-    XQueryTree (display, window, &root, &parent, &children, &numChildren);
+    XSync (reader.getDisplay(), False);
     std::vector<Size> sizes;
 
-    for (unsigned int i = 0; i < numChildren; ++i)
+    for (auto child : reader.childrenOf (window))
     {
-        XWindowAttributes attributes;
-        XGetWindowAttributes (display, children[i], &attributes);
+        XWindowAttributes attributes {};
+        XGetWindowAttributes (reader.getDisplay(), child, &attributes);
         sizes.push_back ({ attributes.width, attributes.height });
     }
-
-    if (children != nullptr)
-        XFree (children);
 
     return sizes;
 }

@@ -3,50 +3,44 @@
 #include <juce_graphics/juce_graphics.h>
 
 #include <initializer_list>
+#include <vector>
 
-// Xlib's display record; its header stays out of the tests' own, as its macros clash with theirs.
 struct _XDisplay;
 
-/** Reads what windows show on the X server, on a connection of the test's own,
-    as a user would see them: the pixels come from the server, not from the
-    framework's drawing.
+/** Reads what windows show on the X server, on a connection of the test's own, as a user
+    would see them: the pixels come from the server, not from the framework's drawing.
 
-    Tests on one virtual display run side by side, so another process's window
-    may lie over ours. A window handed to keepContentsOf() is drawn off screen
-    into a buffer of its own (with everything inside it), which the grabs read
-    whatever covers it on the screen; it starts black, so that a picture with
-    more than one colour is drawn by the window's own client.
+    Tests on one virtual display run side by side, so another process's window may lie
+    over ours. A window handed to keepContentsOf() is drawn off screen into a buffer of its
+    own (with everything inside it), which the grabs read whatever covers it on the screen;
+    it starts black, so that a picture with more than one colour is drawn by its client.
 */
 class X11WindowReader
 {
 public:
     using WindowId = unsigned long;
 
-    /** Connects to $DISPLAY, waiting a little for a virtual display busy with
-        other tests. */
     X11WindowReader();
     ~X11WindowReader();
 
-    bool isConnected() const noexcept     { return display != nullptr; }
-
-    /** The connection, for a test that plays the host and makes windows of its own. */
+    bool isConnected() const noexcept       { return display != nullptr; }
     _XDisplay* getDisplay() const noexcept  { return display; }
 
-    /** Makes the window's (and its children's) pixels readable even where
-        covered, and starts it black. Call it before the window is mapped.
-    */
+    /** Makes the window's pixels readable even where covered, and starts it black. Call it
+        before the window is mapped. */
     void keepContentsOf (WindowId window);
 
-    /** The viewable window of exactly this size at or below top that holds no
-        windows itself, i.e. the one a plug-in draws into; 0 when there is none.
-    */
-    WindowId findDrawingWindow (WindowId top, int width, int height);
+    /** The windows inside this one, bottom first; empty when it is gone. */
+    std::vector<WindowId> childrenOf (WindowId window) const;
 
-    /** True while the window exists on the server. */
-    bool exists (WindowId window);
+    /** The viewable window of exactly this size at or below top that holds no windows
+        itself, i.e. the one a plug-in draws into; 0 when there is none. */
+    WindowId findDrawingWindow (WindowId top, int width, int height) const;
+
+    bool exists (WindowId window) const;
 
     /** What the window shows, opaque; an invalid image when it is not viewable. */
-    juce::Image grab (WindowId window);
+    juce::Image grab (WindowId window) const;
 
 private:
     _XDisplay* display = nullptr;
@@ -81,15 +75,12 @@ namespace WindowPixels
         return condition();
     }
 
-    /** How long a window's picture must stay the same to count as settled: two editor poll ticks. */
-    constexpr int settleMs = 100;
-
-    /** Calls step() until the window's picture shows something and has not changed
-        for settleMs, and returns it; an invalid image after timeoutMs.
-    */
+    /** Calls step() until the window's picture shows something and has not changed for two
+        editor poll ticks, and returns it; an invalid image after timeoutMs. */
     template <typename Step>
-    juce::Image settledPicture (X11WindowReader& reader, X11WindowReader::WindowId window, Step step, int timeoutMs)
+    juce::Image settledPicture (const X11WindowReader& reader, X11WindowReader::WindowId window, Step step, int timeoutMs)
     {
+        constexpr juce::uint32 settleMs = 100;
         auto last = reader.grab (window);
         auto unchangedSince = juce::Time::getMillisecondCounter();
 
@@ -98,15 +89,12 @@ namespace WindowPixels
             auto current = reader.grab (window);
             const auto now = juce::Time::getMillisecondCounter();
 
-            if (! showsSomething (current) || current.getBounds() != last.getBounds()
-                || differInside (current, last, current.getBounds()))
-            {
-                last = current;
-                unchangedSince = now;
-                return false;
-            }
+            if (showsSomething (current) && ! differInside (current, last, current.getBounds()))
+                return now - unchangedSince >= settleMs;
 
-            return now - unchangedSince >= (juce::uint32) settleMs;
+            last = current;
+            unchangedSince = now;
+            return false;
         }, timeoutMs);
 
         return settled ? last : juce::Image();
