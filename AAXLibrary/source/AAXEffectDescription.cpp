@@ -13,23 +13,15 @@
 
 namespace
 {
-    IACFUnknown* createEffectParameters()
+    /** The creation function the host calls for a new object of the given kind: its
+        host-visible interface, or null when it cannot be made.
+    */
+    template <typename Object>
+    IACFUnknown* createObject()
     {
         try
         {
-            return (new AAXEffectParametersAdapter())->getHostInterface();
-        }
-        catch (...)
-        {
-            return nullptr;
-        }
-    }
-
-    IACFUnknown* createEffectGUI()
-    {
-        try
-        {
-            return (new AAXEffectGUIAdapter())->getHostInterface();
+            return (new Object())->getHostInterface();
         }
         catch (...)
         {
@@ -101,8 +93,8 @@ AAX_Result GetEffectDescriptions (AAX_ICollection* collection)
     effect->AddName (AAXPluginIdentity::effectName);
     effect->AddName (AAXPluginIdentity::shortEffectName);
     effect->AddCategory (AAX_ePlugInCategory_Modulation);
-    effect->AddProcPtr (reinterpret_cast<void*> (&createEffectGUI), AAX_ProcPtrID_Create_EffectGUI);
-    effect->AddProcPtr (reinterpret_cast<void*> (&createEffectParameters), AAX_ProcPtrID_Create_EffectParameters);
+    effect->AddProcPtr (reinterpret_cast<void*> (&createObject<AAXEffectGUIAdapter>), AAX_ProcPtrID_Create_EffectGUI);
+    effect->AddProcPtr (reinterpret_cast<void*> (&createObject<AAXEffectParametersAdapter>), AAX_ProcPtrID_Create_EffectParameters);
 
     for (AAX_CTypeID index = 0; index < std::size (channelLayouts); ++index)
         describeComponent (*effect, channelLayouts[index], index);
