@@ -5,16 +5,10 @@
 #include "HostWindowEditorHolder.h"
 
 AAXEffectGUIAdapter::AAXEffectGUIAdapter() = default;
-
-AAXEffectGUIAdapter::~AAXEffectGUIAdapter()
-{
-    deleteEditor();
-}
+AAXEffectGUIAdapter::~AAXEffectGUIAdapter() = default;
 
 void AAXEffectGUIAdapter::CreateViewContents()
 {
-    auto* effect = dynamic_cast<AAXEffectParametersAdapter*> (GetEffectParameters());
-    processor = effect != nullptr ? &effect->getProcessor() : nullptr;
     createEditor();
 }
 
@@ -30,15 +24,17 @@ void AAXEffectGUIAdapter::CreateViewContainer()
 
 void AAXEffectGUIAdapter::DeleteViewContainer()
 {
-    deleteEditor();
+    editorHolder.reset();
 }
 
 void AAXEffectGUIAdapter::createEditor()
 {
-    if (processor == nullptr || ! processor->hasEditor())
+    auto* effect = dynamic_cast<AAXEffectParametersAdapter*> (GetEffectParameters());
+
+    if (effect == nullptr || ! effect->getProcessor().hasEditor())
         return;
 
-    editorHolder = HostWindowEditorHolder::create (*processor, [this] (int width, int height)
+    editorHolder = HostWindowEditorHolder::create (effect->getProcessor(), [this] (int width, int height)
     {
         if (auto* container = GetViewContainer())
         {
@@ -48,11 +44,6 @@ void AAXEffectGUIAdapter::createEditor()
             container->SetViewSize (size);
         }
     });
-}
-
-void AAXEffectGUIAdapter::deleteEditor()
-{
-    editorHolder.reset();
 }
 
 AAX_Result AAXEffectGUIAdapter::GetViewSize (AAX_Point* viewSize) const

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-namespace juce { class AudioProcessor; }
 class HostWindowEditorHolder;
 
 /** Shows the processor's editor in the host's view container.
@@ -35,8 +34,6 @@ protected:
 
 private:
     void createEditor();
-    void deleteEditor();
 
-    juce::AudioProcessor* processor = nullptr;
     std::unique_ptr<HostWindowEditorHolder> editorHolder;
 };
