@@ -416,8 +416,7 @@ int64_t VstPluginAdapter::getEditorBounds (void* ptr)
     if (ptr == nullptr)
         return 0;
 
-    if (editorHolder == nullptr)
-        editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
+    createEditorIfNeeded();
 
     if (editorHolder == nullptr)
         return 0;
@@ -441,14 +440,19 @@ int64_t VstPluginAdapter::openEditor (void* parentWindow)
     if (editorHolder != nullptr && editorHolder->isOnDesktop())
         closeEditor();
 
-    if (editorHolder == nullptr)
-        editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { resizeHostWindow (width, height); });
+    createEditorIfNeeded();
 
     if (editorHolder == nullptr)
         return 0;
 
     editorHolder->attachToHost (parentWindow);
     return 1;
+}
+
+void VstPluginAdapter::createEditorIfNeeded()
+{
+    if (editorHolder == nullptr)
+        editorHolder = HostWindowEditorHolder::create (processor, [this] (int width, int height) { sizeWindow (width, height); });
 }
 
 void VstPluginAdapter::closeEditor()
@@ -460,11 +464,6 @@ void VstPluginAdapter::idleEditor()
 {
     if (editorHolder != nullptr)
         editorHolder->processPendingMessages();
-}
-
-void VstPluginAdapter::resizeHostWindow (int width, int height)
-{
-    sizeWindow (width, height);
 }
 
 //==============================================================================

@@ -82,9 +82,9 @@ private:
 
     int64_t getEditorBounds (void* ptr);
     int64_t openEditor (void* parentWindow);
+    void createEditorIfNeeded();
     void closeEditor();
     void idleEditor();
-    void resizeHostWindow (int width, int height);
 
     void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float newValue) override;
     void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails& details) override;
