@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <stdexcept>
 
 namespace
 {
@@ -135,51 +134,45 @@ AAX_Result AAX_CChunkDataParser::GetChunkData (AAX_SPlugInChunk* chunk) const
     if (chunk == nullptr || size < markerSize)
         return AAX_ERROR_CHUNK_DATA_NOT_WRITTEN;
 
-    try
+    auto* data = AAX_GetChunkData (chunk);
+    std::memset (data, 0, static_cast<size_t> (size));
+    std::memcpy (data, chunkMarker, sizeof (chunkMarker));
+
+    int64_t position = markerSize;
+
+    for (auto& item : mDataValues)
     {
-        auto* data = AAX_GetChunkData (chunk);
-        std::memset (data, 0, static_cast<size_t> (size));
-        std::memcpy (data, chunkMarker, sizeof (chunkMarker));
+        // Items read from an unknown tag have no value and are not written back.
+        if (item.mDataType == kDataType_None)
+            continue;
 
-        int64_t position = markerSize;
+        const auto valueStart = position + valueOffsetOf (item);
+        const auto valueSize = valueSizeOf (item);
 
-        for (auto& item : mDataValues)
+        // Cannot happen while the size is summed from these same items: it stops a change
+        // of the layout from writing past the record. The size field stays as it was.
+        if (valueStart + valueSize > size)
         {
-            // Items read from an unknown tag have no value and are not written back.
-            if (item.mDataType == kDataType_None)
-                continue;
-
-            const auto valueStart = position + valueOffsetOf (item);
-            const auto valueSize = valueSizeOf (item);
-
-            if (valueStart + valueSize > size)
-                throw std::out_of_range ("aborting: chunk data will overflow buffer");
-
-            data[position] = tagLetterOf (item.mDataType);
-            data[position + 1] = '_';
-            std::memcpy (data + position + tagSize, item.mDataName.Get(), item.mDataName.Length());
-
-            const auto bits = static_cast<uint64_t> (item.mIntValue);
-
-            switch (item.mDataType)
-            {
-                case kDataType_Double:  writeBigEndian (data + valueStart, bits, 8); break;
-                case kDataType_Short:   writeBigEndian (data + valueStart, bits, 2); break;
-                case kDataType_String:  std::memcpy (data + valueStart, item.mStringValue.Get(), item.mStringValue.Length()); break;
-                default:                writeBigEndian (data + valueStart, bits, 4); break;
-            }
-
-            position = valueStart + valueSize;
+            AAX_CHostServices::Trace (writeErrorTracePriority, "AAX_CChunkDataParser::GetChunkData ERROR: %s",
+                                      "aborting: chunk data will overflow buffer");
+            return AAX_ERROR_CHUNK_DATA_NOT_WRITTEN;
         }
-    }
-    catch (const std::exception& error)
-    {
-        AAX_CHostServices::Trace (writeErrorTracePriority, "AAX_CChunkDataParser::GetChunkData ERROR: %s", error.what());
-        return AAX_ERROR_CHUNK_DATA_NOT_WRITTEN;
-    }
-    catch (...)
-    {
-        return AAX_ERROR_CHUNK_DATA_NOT_WRITTEN;
+
+        data[position] = tagLetterOf (item.mDataType);
+        data[position + 1] = '_';
+        std::memcpy (data + position + tagSize, item.mDataName.Get(), item.mDataName.Length());
+
+        const auto bits = static_cast<uint64_t> (item.mIntValue);
+
+        switch (item.mDataType)
+        {
+            case kDataType_Double:  writeBigEndian (data + valueStart, bits, 8); break;
+            case kDataType_Short:   writeBigEndian (data + valueStart, bits, 2); break;
+            case kDataType_String:  std::memcpy (data + valueStart, item.mStringValue.Get(), item.mStringValue.Length()); break;
+            default:                writeBigEndian (data + valueStart, bits, 4); break;
+        }
+
+        position = valueStart + valueSize;
     }
 
     chunk->fSize = static_cast<int32_t> (size);
