@@ -1,19 +1,18 @@
 #pragma once
 
 #include "AEffect.h"
+#include "PluginIdentity.h"
 
 #include <cstdint>
 
 /** What the VST 2.4 plug-in reports to hosts about itself. */
 namespace VstPluginIdentity
 {
-    constexpr const char* effectName = "Lumiver PX2741";
-    constexpr const char* productString = "Lumiver PX2741";
-    constexpr const char* vendorString = "Vardun";
-    constexpr int32_t uniqueId = fourCharCode ("Vpx4");
-
-    /** 1.0.1, one byte per part. */
-    constexpr uint32_t versionCode = 0x10001;
+    constexpr const char* effectName = PluginIdentity::productName;
+    constexpr const char* productString = PluginIdentity::productName;
+    constexpr const char* vendorString = PluginIdentity::makerName;
+    constexpr int32_t uniqueId = fourCharCode (PluginIdentity::productCode);
+    constexpr uint32_t versionCode = PluginIdentity::versionCode;
 
     /** The version as VST 2.4 hosts show it: the hex parts as decimal places
         (thousands, hundreds, tens, units), so 1.0.1 reads as 101.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AAX.h"
+#include "PluginIdentity.h"
 
 /** What the AAX plug-in reports to hosts about itself. */
 namespace AAXPluginIdentity
@@ -11,20 +12,19 @@ namespace AAXPluginIdentity
              | (AAX_CTypeID (uint8_t (code[2])) << 8) | AAX_CTypeID (uint8_t (code[3]));
     }
 
-    constexpr const char* effectName = "Lumiver PX2741";
+    constexpr const char* effectName = PluginIdentity::productName;
     constexpr const char* shortEffectName = "Lumiver";
-    constexpr const char* manufacturerName = "Vardun";
+    constexpr const char* manufacturerName = PluginIdentity::makerName;
     constexpr const char* effectIdentifier = "com.vardun.LumiverPX2741";
 
     constexpr AAX_CTypeID manufacturerID = fourCharCode ("VRD_");
-    constexpr AAX_CTypeID productID = fourCharCode ("Vpx4");
+    constexpr AAX_CTypeID productID = fourCharCode (PluginIdentity::productCode);
 
     /** The plug-in identifiers of the first channel layout; each further layout adds 1. */
     constexpr AAX_CTypeID nativePlugInIDBase = fourCharCode ("jcaa");
     constexpr AAX_CTypeID audioSuitePlugInIDBase = fourCharCode ("jyaa");
 
-    /** 1.0.1, one byte per part. */
-    constexpr uint32_t packageVersion = 0x10001;
+    constexpr uint32_t packageVersion = PluginIdentity::versionCode;
 
     /** The chunk that carries the processor's full state, beside the controls chunk. */
     constexpr AAX_CTypeID stateChunkID = fourCharCode ("juce");
