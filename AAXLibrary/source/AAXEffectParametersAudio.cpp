@@ -5,23 +5,27 @@
 
 namespace
 {
-    /** Copies the input channels to the outputs; a mono input feeds every output. */
-    void passThrough (const float* const* inputs, int numInputs, float* const* outputs, int numOutputs,
-                      int start, int numSamples) noexcept
+    /** The host's input that feeds a channel: a mono input feeds every channel. */
+    const float* inputFor (const float* const* inputs, int numInputs, int channel) noexcept
+    {
+        return inputs != nullptr && numInputs > 0 ? inputs[juce::jmin (channel, numInputs - 1)] : nullptr;
+    }
+
+    /** Copies the input channels to the outputs; an output without an input is silent. */
+    void passThrough (const float* const* inputs, int numInputs, float* const* outputs, int numOutputs, int numSamples) noexcept
     {
         for (int channel = 0; channel < numOutputs; ++channel)
         {
             auto* output = outputs[channel];
+            const auto* input = inputFor (inputs, numInputs, channel);
 
-            if (output == nullptr)
+            if (output == nullptr || input == output)
                 continue;
 
-            const auto* input = inputs != nullptr && numInputs > 0 ? inputs[juce::jmin (channel, numInputs - 1)] : nullptr;
-
             if (input == nullptr)
-                juce::FloatVectorOperations::clear (output + start, numSamples);
-            else if (input != output)
-                juce::FloatVectorOperations::copy (output + start, input + start, numSamples);
+                juce::FloatVectorOperations::clear (output, numSamples);
+            else
+                juce::FloatVectorOperations::copy (output, input, numSamples);
         }
     }
 }
@@ -36,7 +40,7 @@ void AAXEffectParametersAdapter::renderInstance (const AAXAlgorithmContext& cont
 
     if (adapter == nullptr)
     {
-        passThrough (context.inputs, numInputs, context.outputs, numOutputs, 0, numSamples);
+        passThrough (context.inputs, numInputs, context.outputs, numOutputs, numSamples);
         return;
     }
 
@@ -55,7 +59,7 @@ void AAXEffectParametersAdapter::renderAudio (const float* const* inputs, int nu
     // the input passes unchanged, on every output.
     if (bypassed || ! callbackLock.isLocked() || ! isPrepared.load() || processor.isSuspended() || numChannels <= 0)
     {
-        passThrough (inputs, numInputs, outputs, numOutputs, 0, numSamples);
+        passThrough (inputs, numInputs, outputs, numOutputs, numSamples);
         return;
     }
 
@@ -70,9 +74,7 @@ void AAXEffectParametersAdapter::renderAudio (const float* const* inputs, int nu
 
         for (int channel = 0; channel < numChannels; ++channel)
         {
-            const auto* input = inputs != nullptr && numInputs > 0 ? inputs[juce::jmin (channel, numInputs - 1)] : nullptr;
-
-            if (input != nullptr)
+            if (const auto* input = inputFor (inputs, numInputs, channel))
                 juce::FloatVectorOperations::copy (work[channel], input + start, length);
             else
                 juce::FloatVectorOperations::clear (work[channel], length);
