@@ -32,13 +32,14 @@ namespace
         return static_cast<float> (value);
     }
 
-    /** A parameter's value, read by the first typed getter that answers, in the order
-        float, int32, bool, double, text.
-    */
+    /** A parameter's value, or the value the controls chunk holds for it. */
     struct ProbedValue
     {
         enum Kind { none, floatValue, int32Value, boolValue, doubleValue, textValue };
 
+        /** The present value, read by the first typed getter that answers, in the order
+            float, int32, bool, double, text.
+        */
         explicit ProbedValue (const AAX_IParameter& parameter)
         {
             if (parameter.GetValueAsFloat (&floatNumber))          kind = floatValue;
@@ -46,6 +47,59 @@ namespace
             else if (parameter.GetValueAsBool (&boolean))          kind = boolValue;
             else if (parameter.GetValueAsDouble (&doubleNumber))   kind = doubleValue;
             else if (parameter.GetValueAsString (&text))           kind = textValue;
+        }
+
+        /** The chunk's entry of that name, read as the given kind: floats are saved as
+            doubles and switches as int32s. None when the entry is missing or of another type.
+        */
+        ProbedValue (AAX_CChunkDataParser& chunk, AAX_CParamID identifier, Kind asKind)
+        {
+            int32_t storedInt = 0;
+
+            switch (asKind)
+            {
+                case floatValue:
+                    if (chunk.FindDouble (identifier, &doubleNumber))
+                    {
+                        floatNumber = narrowToFloat (doubleNumber);
+                        kind = floatValue;
+                    }
+                    break;
+
+                case boolValue:
+                    if (chunk.FindInt32 (identifier, &storedInt))
+                    {
+                        boolean = storedInt != 0;
+                        kind = boolValue;
+                    }
+                    break;
+
+                case int32Value:    if (chunk.FindInt32 (identifier, &int32Number)) kind = int32Value; break;
+                case doubleValue:   if (chunk.FindDouble (identifier, &doubleNumber)) kind = doubleValue; break;
+                case textValue:     if (chunk.FindString (identifier, &text)) kind = textValue; break;
+                case none:          break;
+            }
+        }
+
+        /** Same kind and value; doubles compare in single precision, and a NaN or no value
+            never matches.
+        */
+        bool matches (const ProbedValue& other) const
+        {
+            if (kind != other.kind)
+                return false;
+
+            switch (kind)
+            {
+                case floatValue:    return floatNumber == other.floatNumber;
+                case int32Value:    return int32Number == other.int32Number;
+                case boolValue:     return boolean == other.boolean;
+                case doubleValue:   return narrowToFloat (doubleNumber) == narrowToFloat (other.doubleNumber);
+                case textValue:     return text == other.text;
+                case none:          break;
+            }
+
+            return false;
         }
 
         Kind kind = none;
@@ -606,41 +660,17 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlug
         if (parameter == nullptr || isFiltered (parameter->Identifier()))
             continue;
 
-        const auto* identifier = parameter->Identifier();
-        int32_t storedInt = 0;
-        double storedDouble = 0.0;
-        AAX_CString storedText;
-
         // A missing or mistyped entry leaves its parameter as it is.
-        switch (ProbedValue (*parameter).kind)
+        const ProbedValue stored (mChunkParser, parameter->Identifier(), ProbedValue (*parameter).kind);
+
+        switch (stored.kind)
         {
-            case ProbedValue::floatValue:
-                if (mChunkParser.FindDouble (identifier, &storedDouble))
-                    parameter->SetValueWithFloat (narrowToFloat (storedDouble));
-                break;
-
-            case ProbedValue::int32Value:
-                if (mChunkParser.FindInt32 (identifier, &storedInt))
-                    parameter->SetValueWithInt32 (storedInt);
-                break;
-
-            case ProbedValue::boolValue:
-                if (mChunkParser.FindInt32 (identifier, &storedInt))
-                    parameter->SetValueWithBool (storedInt != 0);
-                break;
-
-            case ProbedValue::doubleValue:
-                if (mChunkParser.FindDouble (identifier, &storedDouble))
-                    parameter->SetValueWithDouble (storedDouble);
-                break;
-
-            case ProbedValue::textValue:
-                if (mChunkParser.FindString (identifier, &storedText))
-                    parameter->SetValueWithString (storedText);
-                break;
-
-            case ProbedValue::none:
-                break;
+            case ProbedValue::floatValue:   parameter->SetValueWithFloat (stored.floatNumber); break;
+            case ProbedValue::int32Value:   parameter->SetValueWithInt32 (stored.int32Number); break;
+            case ProbedValue::boolValue:    parameter->SetValueWithBool (stored.boolean); break;
+            case ProbedValue::doubleValue:  parameter->SetValueWithDouble (stored.doubleNumber); break;
+            case ProbedValue::textValue:    parameter->SetValueWithString (stored.text); break;
+            case ProbedValue::none:         break;
         }
     }
 
@@ -675,42 +705,9 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
         if (parameter == nullptr || isFiltered (parameter->Identifier()))
             continue;
 
-        const auto* identifier = parameter->Identifier();
         const ProbedValue value (*parameter);
-        int32_t storedInt = 0;
-        double storedDouble = 0.0;
-        AAX_CString storedText;
-        bool matches = false;
 
-        // Doubles compare in single precision; a NaN never matches.
-        switch (value.kind)
-        {
-            case ProbedValue::floatValue:
-                matches = mChunkParser.FindDouble (identifier, &storedDouble) && narrowToFloat (storedDouble) == value.floatNumber;
-                break;
-
-            case ProbedValue::int32Value:
-                matches = mChunkParser.FindInt32 (identifier, &storedInt) && storedInt == value.int32Number;
-                break;
-
-            case ProbedValue::boolValue:
-                matches = mChunkParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == value.boolean;
-                break;
-
-            case ProbedValue::doubleValue:
-                matches = mChunkParser.FindDouble (identifier, &storedDouble)
-                            && narrowToFloat (storedDouble) == narrowToFloat (value.doubleNumber);
-                break;
-
-            case ProbedValue::textValue:
-                matches = mChunkParser.FindString (identifier, &storedText) && storedText == value.text;
-                break;
-
-            case ProbedValue::none:
-                break;
-        }
-
-        if (! matches)
+        if (! ProbedValue (mChunkParser, parameter->Identifier(), value.kind).matches (value))
             return AAX_SUCCESS;
     }
 
