@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "AAX_CEffectGUI.h"
-#include "AAX_IViewContainer.h"
 #include "FakeHostInterfaces.h"
 #include "StandInSession.h"
 #include "TestEffect.h"
@@ -21,67 +20,40 @@ namespace
         std::vector<std::string> events;
     };
 
-    /** A GUI, held by one reference, whose host context leads to an initialised effect. */
-    class EffectGUI : public testing::Test
-    {
-    protected:
-        EffectGUI()             { host.effectParameters = effect.unknown(); static_cast<AAX_IACFEffectGUI*> (gui)->AddRef(); }
-        ~EffectGUI() override   { static_cast<AAX_IACFEffectGUI*> (gui)->Release(); }
-
-        Host host;
-        standin::EffectInstance effect { host, (new TestEffect)->hostVisible() };
-        RecordingGUI* gui = new RecordingGUI;
-    };
+    using Events = std::vector<std::string>;
 }
 
-TEST_F (EffectGUI, AContainerIsAttachedAndShownEveryParameterOnce)
+TEST (EffectGUI, AContainerIsAttachedAndShownEveryParameterOnceAndTheDataModelReleasedOnce)
 {
-    ASSERT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
-    EXPECT_EQ (static_cast<IACFUnknown*> (gui->GetEffectParameters()), effect.unknown());
-    EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
+    Host host;
+    standin::EffectInstance effect { host, (new TestEffect)->hostVisible() };
+    RecordingGUI withoutContext, gui;
 
-    std::vector<std::string> expected = { "contents", "attach 3" };
+    // Without a host context nothing is built, and a container updates no parameter.
+    EXPECT_EQ (withoutContext.Initialize (nullptr), AAX_ERROR_NULL_COMPONENT);
+    withoutContext.SetViewContainer (host.unknown());
+    EXPECT_EQ (withoutContext.events, Events { "attach 3" });
+
+    host.effectParameters = effect.unknown();
+    ASSERT_EQ (gui.Initialize (host.unknown()), AAX_SUCCESS);
+    EXPECT_EQ (gui.SetViewContainer (host.unknown()), AAX_SUCCESS);
+    Events expected = { "contents", "attach 3" };
 
     for (auto* identifier : { "0", "1", "2", "3", "4", "5", "6", "7", "8", "MasterBypassID" })
         expected.push_back (std::string ("updated ") + identifier);
 
-    EXPECT_EQ (gui->events, expected);
-    EXPECT_EQ (gui->GetViewContainerPtr(), &host.nativeView);
-    ASSERT_NE (gui->GetViewContainer(), nullptr);
+    EXPECT_EQ (gui.events, expected);
+    EXPECT_EQ (gui.GetViewContainerPtr(), &host.nativeView);
 
-    gui->events.clear();
-    EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);
-    EXPECT_EQ (gui->events, std::vector<std::string> { "detach" });
-    EXPECT_EQ (gui->GetViewContainerPtr(), nullptr);
-    EXPECT_EQ (gui->GetViewContainerType(), 0);
+    gui.events.clear();
+    EXPECT_EQ (gui.SetViewContainer (nullptr), AAX_SUCCESS);
+    EXPECT_EQ (gui.events, Events { "detach" });
+    EXPECT_EQ (gui.GetViewContainerType(), 0);
 
-    AAX_CString label;
-    EXPECT_EQ (gui->GetCustomLabel (0, &label), AAX_ERROR_NULL_OBJECT);
-
-    // The GUI held one reference to the data model; uninitialising, even twice, gives it
-    // back once.
+    // One reference to the data model, given back once however often the GUI is uninitialised.
     EXPECT_EQ (effect->AddRef(), 3u);
-    EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
-    EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
-    EXPECT_EQ (gui->GetEffectParameters(), nullptr);
+    gui.Uninitialize();
+    gui.Uninitialize();
+    EXPECT_EQ (gui.GetEffectParameters(), nullptr);
     EXPECT_EQ (effect->Release(), 1u);
-}
-
-TEST_F (EffectGUI, WithoutAHostContextNothingIsBuilt)
-{
-    EXPECT_EQ (gui->Initialize (nullptr), AAX_ERROR_NULL_COMPONENT);
-    EXPECT_TRUE (gui->events.empty());
-    EXPECT_EQ (gui->GetEffectParameters(), nullptr);
-
-    // Without a data model a new container updates no parameter.
-    gui->SetViewContainer (host.unknown());
-    EXPECT_EQ (gui->events, std::vector<std::string> { "attach 3" });
-
-    // A context without a data model still has the view built.
-    RecordingGUI second;
-    host.effectParameters = nullptr;
-    ASSERT_EQ (second.Initialize (host.unknown()), AAX_SUCCESS);
-    EXPECT_EQ (second.GetEffectParameters(), nullptr);
-    EXPECT_EQ (second.events, std::vector<std::string> { "contents" });
-    second.Uninitialize();
 }

@@ -179,42 +179,41 @@ TEST (HostInterfaceLayout, StringInterface)
 
 namespace
 {
-    /** Operations listed in declaration order must take consecutive slots from the first. */
-    void expectConsecutive (std::initializer_list<int> positions, int first)
+    /** Operations listed in declaration order take consecutive slots from the first. */
+    template <typename... Members>
+    void expectConsecutive (int first, Members... members)
     {
-        for (auto position : positions)
+        for (int position : { positionOf (members)... })
             EXPECT_EQ (position, first++);
     }
 
-    /** Reaches the GUI base's protected operations for their positions. */
+    /** Reaches the GUI base's protected operations. */
     struct GuiPositions : public AAX_CEffectGUI
     {
         static void expectOwnOperationsFrom (int first)
         {
-            expectConsecutive ({ positionOf (&GuiPositions::CreateViewContents), positionOf (&GuiPositions::CreateViewContainer),
-                                 positionOf (&GuiPositions::DeleteViewContainer), positionOf (&GuiPositions::UpdateAllParameters) }, first);
+            expectConsecutive (first, &GuiPositions::CreateViewContents, &GuiPositions::CreateViewContainer,
+                               &GuiPositions::DeleteViewContainer, &GuiPositions::UpdateAllParameters);
         }
     };
 }
 
 TEST (LibraryLayout, ObjectBaseParameterAndDelegates)
 {
-    using ValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, AAX_CString*) const;
-    using LimitedValueToText = bool (AAX_IDisplayDelegate<float>::*) (float, int32_t, AAX_CString*) const;
+    using Display = AAX_IDisplayDelegate<float>;
+    using Taper = AAX_ITaperDelegate<float>;
+    using ValueToText = bool (Display::*) (float, AAX_CString*) const;
+    using LimitedValueToText = bool (Display::*) (float, int32_t, AAX_CString*) const;
     using LimitedTextFromValue = bool (AAX_IParameter::*) (double, int32_t, AAX_CString&) const;
 
     // Each after the destructor's two entries.
-    expectConsecutive ({ positionOf (&CACFUnknown::InitializeInstance), positionOf (&CACFUnknown::FinalRelease),
-                         positionOf (&CACFUnknown::ReclaimMemory), positionOf (&CACFUnknown::InternalQueryInterface),
-                         positionOf (&CACFUnknown::InternalAddRef), positionOf (&CACFUnknown::InternalRelease) }, 2);
-    expectConsecutive ({ positionOf (&AAX_ITaperDelegate<float>::Clone), positionOf (&AAX_ITaperDelegate<float>::GetMaximumValue),
-                         positionOf (&AAX_ITaperDelegate<float>::GetMinimumValue), positionOf (&AAX_ITaperDelegate<float>::ConstrainRealValue),
-                         positionOf (&AAX_ITaperDelegate<float>::NormalizedToReal), positionOf (&AAX_ITaperDelegate<float>::RealToNormalized) }, 2);
-    expectConsecutive ({ positionOf (&AAX_IDisplayDelegate<float>::Clone), positionOf (static_cast<ValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)),
-                         positionOf (static_cast<LimitedValueToText> (&AAX_IDisplayDelegate<float>::ValueToString)),
-                         positionOf (&AAX_IDisplayDelegate<float>::StringToValue) }, 2);
-    expectConsecutive ({ positionOf (&AAX_IParameterValue::Clone), positionOf (&AAX_IParameterValue::Identifier),
-                         positionOf (&AAX_IParameterValue::GetValueAsBool) }, 2);
+    expectConsecutive (2, &CACFUnknown::InitializeInstance, &CACFUnknown::FinalRelease, &CACFUnknown::ReclaimMemory,
+                       &CACFUnknown::InternalQueryInterface, &CACFUnknown::InternalAddRef, &CACFUnknown::InternalRelease);
+    expectConsecutive (2, &Taper::Clone, &Taper::GetMaximumValue, &Taper::GetMinimumValue, &Taper::ConstrainRealValue,
+                       &Taper::NormalizedToReal, &Taper::RealToNormalized);
+    expectConsecutive (2, &Display::Clone, static_cast<ValueToText> (&Display::ValueToString),
+                       static_cast<LimitedValueToText> (&Display::ValueToString), &Display::StringToValue);
+    expectConsecutive (2, &AAX_IParameterValue::Clone, &AAX_IParameterValue::Identifier, &AAX_IParameterValue::GetValueAsBool);
 
     EXPECT_EQ (positionOf (&AAX_IParameter::CloneValue), 2);
     EXPECT_EQ (positionOf (&AAX_IParameter::SetNormalizedValue), 13);
@@ -230,29 +229,22 @@ TEST (HostInterfaceLayout, EffectParametersAndGUI)
     using V3 = AAX_IACFEffectParameters_V3;
     using GUI = AAX_IACFEffectGUI;
 
-    expectConsecutive ({
-        positionOf (&V1::Initialize), positionOf (&V1::Uninitialize), positionOf (&V1::NotificationReceived),
-        positionOf (&V1::GetNumberOfParameters), positionOf (&V1::GetMasterBypassParameter), positionOf (&V1::GetParameterIsAutomatable),
-        positionOf (&V1::GetParameterNumberOfSteps), positionOf (&V1::GetParameterName), positionOf (&V1::GetParameterNameOfLength),
-        positionOf (&V1::GetParameterDefaultNormalizedValue), positionOf (&V1::SetParameterDefaultNormalizedValue),
-        positionOf (&V1::GetParameterType), positionOf (&V1::GetParameterOrientation), positionOf (&V1::GetParameter),
-        positionOf (&V1::GetParameterIndex), positionOf (&V1::GetParameterIDFromIndex), positionOf (&V1::GetParameterValueInfo),
-        positionOf (&V1::GetParameterValueFromString), positionOf (&V1::GetParameterStringFromValue), positionOf (&V1::GetParameterValueString),
-        positionOf (&V1::GetParameterNormalizedValue), positionOf (&V1::SetParameterNormalizedValue), positionOf (&V1::SetParameterNormalizedRelative),
-        positionOf (&V1::TouchParameter), positionOf (&V1::ReleaseParameter), positionOf (&V1::UpdateParameterTouch),
-        positionOf (&V1::UpdateParameterNormalizedValue), positionOf (&V1::UpdateParameterNormalizedRelative), positionOf (&V1::GenerateCoefficients),
-        positionOf (&V1::ResetFieldData), positionOf (&V1::GetNumberOfChunks), positionOf (&V1::GetChunkIDFromIndex), positionOf (&V1::GetChunkSize),
-        positionOf (&V1::GetChunk), positionOf (&V1::SetChunk), positionOf (&V1::CompareActiveChunk), positionOf (&V1::GetNumberOfChanges),
-        positionOf (&V1::TimerWakeup), positionOf (&V1::GetCurveData), positionOf (&V1::GetCustomData), positionOf (&V1::SetCustomData),
-        positionOf (&V2::DoMIDITransfers), positionOf (&V2::RenderAudio_Hybrid), positionOf (&V2::UpdateMIDINodes),
-        positionOf (&V2::UpdateControlMIDINodes), positionOf (&V3::GetCurveDataMeterIds), positionOf (&V3::GetCurveDataDisplayRange),
-        positionOf (&AAX_IEffectParameters::InternalQueryInterface) }, 3);
+    expectConsecutive (3,
+        &V1::Initialize, &V1::Uninitialize, &V1::NotificationReceived, &V1::GetNumberOfParameters, &V1::GetMasterBypassParameter,
+        &V1::GetParameterIsAutomatable, &V1::GetParameterNumberOfSteps, &V1::GetParameterName, &V1::GetParameterNameOfLength,
+        &V1::GetParameterDefaultNormalizedValue, &V1::SetParameterDefaultNormalizedValue, &V1::GetParameterType,
+        &V1::GetParameterOrientation, &V1::GetParameter, &V1::GetParameterIndex, &V1::GetParameterIDFromIndex,
+        &V1::GetParameterValueInfo, &V1::GetParameterValueFromString, &V1::GetParameterStringFromValue, &V1::GetParameterValueString,
+        &V1::GetParameterNormalizedValue, &V1::SetParameterNormalizedValue, &V1::SetParameterNormalizedRelative, &V1::TouchParameter,
+        &V1::ReleaseParameter, &V1::UpdateParameterTouch, &V1::UpdateParameterNormalizedValue, &V1::UpdateParameterNormalizedRelative,
+        &V1::GenerateCoefficients, &V1::ResetFieldData, &V1::GetNumberOfChunks, &V1::GetChunkIDFromIndex, &V1::GetChunkSize,
+        &V1::GetChunk, &V1::SetChunk, &V1::CompareActiveChunk, &V1::GetNumberOfChanges, &V1::TimerWakeup, &V1::GetCurveData,
+        &V1::GetCustomData, &V1::SetCustomData, &V2::DoMIDITransfers, &V2::RenderAudio_Hybrid, &V2::UpdateMIDINodes,
+        &V2::UpdateControlMIDINodes, &V3::GetCurveDataMeterIds, &V3::GetCurveDataDisplayRange, &AAX_IEffectParameters::InternalQueryInterface);
 
-    expectConsecutive ({
-        positionOf (&GUI::Initialize), positionOf (&GUI::Uninitialize), positionOf (&GUI::NotificationReceived),
-        positionOf (&GUI::SetViewContainer), positionOf (&GUI::GetViewSize), positionOf (&GUI::Draw), positionOf (&GUI::TimerWakeup),
-        positionOf (&GUI::ParameterUpdated), positionOf (&GUI::GetCustomLabel), positionOf (&GUI::SetControlHighlightInfo),
-        positionOf (&AAX_IEffectGUI::InternalQueryInterface) }, 3);
+    expectConsecutive (3, &GUI::Initialize, &GUI::Uninitialize, &GUI::NotificationReceived, &GUI::SetViewContainer, &GUI::GetViewSize,
+                       &GUI::Draw, &GUI::TimerWakeup, &GUI::ParameterUpdated, &GUI::GetCustomLabel, &GUI::SetControlHighlightInfo,
+                       &AAX_IEffectGUI::InternalQueryInterface);
 
     // The objects' own operations follow the destructor's two entries.
     EXPECT_EQ (positionOf (&AAX_CEffectParameters::EffectInit), 53);

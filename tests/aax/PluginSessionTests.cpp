@@ -55,9 +55,8 @@ namespace
         return { (const char*) block.getData(), (const char*) block.getData() + block.getSize() };
     }
 
-    /** Runs a component's process routine for one instance as the host does: each field of
-        the instance record points at its data; ports and private blocks hold the last packet
-        posted to them. */
+    /** Runs a component's process routine for one instance as the host does; ports and
+        private blocks hold the last packet posted to them. */
     void runAlgorithm (Host& host, const fakehost::DescribedComponent& component,
                        std::vector<float*> inputs, std::vector<float*> outputs, int32_t numSamples)
     {
@@ -126,12 +125,8 @@ namespace
     };
 }
 
-TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
+TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayoutsAndListsItsParameters)
 {
-    uint64_t version = 0;
-    EXPECT_EQ (entryPoint<decltype (&ACFGetSDKVersion)> ("ACFGetSDKVersion") (&version), AAX_SUCCESS);
-    EXPECT_EQ (version, 0x0000020200B45B38ull);
-
     using Texts = std::vector<std::string>;
     const auto argumentsOf = [&] (const char* face, const char* operation)
     {
@@ -176,32 +171,28 @@ TEST_F (PluginSession, DescribesOneEffectWithThreeChannelLayouts)
         EXPECT_EQ (kinds, (std::vector<Kind> { Kind::audioIn, Kind::audioOut, Kind::bufferLength, Kind::dataPort, Kind::privateData }));
         EXPECT_EQ (described.fields.at (3).size, 4u) << "the bypass port takes an int32";
     }
-}
 
-TEST_F (PluginSession, ParametersAreListedAndAutomatedBothWays)
-{
     Host host;
     auto effect = makeEffect (host);
     ASSERT_EQ (effect.initializeResult, AAX_SUCCESS);
-
-    const char* const names[] = { "onBypass", "tremoloType", "rate", "rateSync", "shape", "depth", "level", "stereo", "sync", "Master Bypass" };
-    const char* const texts[] = { "1.000", "0.000", "0.500", "0.500", "0.500", "0.500", "0.500", "0.000", "0.000", "bypass" };
+    const Texts parameters = { "0 onBypass 1.000", "1 tremoloType 0.000", "2 rate 0.500", "3 rateSync 0.500", "4 shape 0.500",
+                               "5 depth 0.500", "6 level 0.500", "7 stereo 0.000", "8 sync 0.000", "MasterBypassID Master Bypass bypass" };
     int32_t count = 0;
     effect->GetNumberOfParameters (&count);
-    ASSERT_EQ (count, 10);
+    Texts listed;
 
     for (int32_t index = 0; index < count; ++index)
     {
-        AAX_CString identifier, name;
+        AAX_CString identifier, name, text;
         effect->GetParameterIDFromIndex (index, &identifier);
         effect->GetParameterName (identifier.Get(), &name);
-        EXPECT_STREQ (identifier.Get(), index < 9 ? std::to_string (index).c_str() : bypassID);
-        EXPECT_STREQ (name.Get(), names[index]);
-        EXPECT_EQ (effect.text (identifier.Get()), texts[index]);
+        effect->GetParameterValueString (identifier.Get(), &text, 32);
+        listed.push_back (std::string (identifier.Get()) + " " + name.Get() + " " + text.Get());
     }
 
-    // From the processor (the host's side is in the audio test): a state with another depth
-    // makes it ask the host for that value alone.
+    EXPECT_EQ (listed, parameters);
+
+    // A state from the processor with another depth: only that value is asked of the host.
     LumiverPX2741AudioProcessor direct;
     direct.setParameter (depthIndex, 0.25f);
     juce::MemoryBlock otherState;
@@ -213,8 +204,8 @@ TEST_F (PluginSession, ParametersAreListedAndAutomatedBothWays)
 
 TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
 {
-    // The stand-in host drives no message loop: while an instance lives the framework
-    // runs a message thread of its own, and stops it with the instance.
+    // The stand-in host drives no message loop: while an instance lives the framework runs
+    // a message thread of its own, and stops it with the instance.
     const auto threadsBefore = countThreads();
 
     for (auto [input, layoutIndex] : { std::pair { AAX_eStemFormat_Stereo, 2 }, { AAX_eStemFormat_Mono, 1 } })
@@ -235,7 +226,6 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
         direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
         direct.prepareToPlay (testSampleRate, testBlockSize);
         direct.setParameter (depthIndex, 1.0f);
-
         effect.automate ("5", 1.0);
         EXPECT_EQ (effect->GenerateCoefficients(), Host::hostResult);
 
@@ -243,7 +233,7 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
         std::vector<float*> inputs = { left.data(), right.data() }, outputs = { outLeft.data(), outRight.data() };
         inputs.resize ((size_t) input);
         juce::MidiBuffer midi;
-        float maxDifference = 0.0f, minGain = 1.0f, maxGain = 0.0f;
+        float maxDifference = 0.0f, maxChange = 0.0f;
 
         for (int block = 0; block < 200; ++block)
         {
@@ -263,29 +253,21 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
             for (size_t i = 0; i < (size_t) testBlockSize; ++i)
             {
                 maxDifference = std::max ({ maxDifference, std::abs (outLeft[i] - directLeft[i]), std::abs (outRight[i] - directRight[i]) });
-
-                if (block > 100 && std::abs (left[i]) > 0.4f)
-                {
-                    minGain = std::min (minGain, outLeft[i] / left[i]);
-                    maxGain = std::max (maxGain, outLeft[i] / left[i]);
-                }
+                maxChange = std::max (maxChange, block > 100 ? std::abs (outLeft[i] - left[i]) : 0.0f);
             }
         }
 
         EXPECT_LE (maxDifference, 1.0e-6f) << "layout " << layoutIndex;
-        EXPECT_GT (maxGain - minGain, 0.3f) << "the output is not modulated";
+        EXPECT_GT (maxChange, 0.2f) << "the output is not modulated";
 
         // The bypass packet: every output is the input, a mono input on both.
-        effect->UpdateParameterNormalizedValue (bypassID, 1.0, AAX_eUpdateSource_Unspecified);
-        effect->GenerateCoefficients();
-        runAlgorithm (host, layout, inputs, outputs, testBlockSize);
-        EXPECT_EQ (outLeft, left);
-        EXPECT_EQ (outRight, input == AAX_eStemFormat_Mono ? left : right);
-
-        effect->UpdateParameterNormalizedValue (bypassID, 0.0, AAX_eUpdateSource_Unspecified);
-        effect->GenerateCoefficients();
-        runAlgorithm (host, layout, inputs, outputs, testBlockSize);
-        EXPECT_NE (outLeft, left) << "processing did not resume";
+        for (double bypass : { 1.0, 0.0 })
+        {
+            effect->UpdateParameterNormalizedValue (bypassID, bypass, AAX_eUpdateSource_Unspecified);
+            effect->GenerateCoefficients();
+            runAlgorithm (host, layout, inputs, outputs, testBlockSize);
+            EXPECT_EQ (outLeft == left && outRight == (input == AAX_eStemFormat_Mono ? left : right), bypass == 1.0) << bypass;
+        }
     }
 
     EXPECT_EQ (countThreads(), threadsBefore);
@@ -300,6 +282,9 @@ TEST_F (PluginSession, BothChunksCarryTheStateIntoAnotherInstanceInEitherOrder)
     first.automate ("7", 1.0);
     const auto controls = first.saveChunk (controlsChunk);
     const auto state = first.saveChunk (stateChunk);
+    AAX_CTypeID chunkAtIndexOne = 0;
+    EXPECT_EQ (first->GetChunkIDFromIndex (1, &chunkAtIndexOne), AAX_SUCCESS);
+    EXPECT_EQ (chunkAtIndexOne, stateChunk);
 
     for (bool controlsFirst : { true, false })
     {
@@ -328,13 +313,13 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
     const auto controls = effect.saveChunk (controlsChunk);
     const auto state = effect.saveChunk (stateChunk);
 
+    // A few bytes changed, now and then cut short or run on with noise.
     std::mt19937 random (2741);
     const auto mutate = [&] (std::vector<char> data)
     {
         for (unsigned k = 0, numChanges = 1 + random() % 4; k < numChanges && ! data.empty(); ++k)
             data[random() % data.size()] = (char) random();
 
-        // Now and then cut short or run on with noise.
         if (random() % 4 == 0)
             data.resize (random() % (data.size() + 1));
         else if (random() % 8 == 0)
@@ -347,11 +332,9 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
     for (int round = 0; round < 2000; ++round)
     {
         const auto mutated = mutate (controls);
-        auto record = ChunkRecord::withData (mutated, controlsChunk);
         AAX_CChunkDataParser expected;
-        expected.LoadChunk (record.get());
-
-        host.calls.clear();
+        expected.LoadChunk (ChunkRecord::withData (mutated, controlsChunk).get());
+        host.setRequests.clear();
         ASSERT_EQ (effect.restoreChunk (controlsChunk, mutated), AAX_SUCCESS);
         ASSERT_FALSE (expected.GetNumberOfItems() == 0 && ! host.setRequests.empty()) << "a refused chunk changed a value, round " << round;
 
@@ -361,8 +344,8 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         effect.answerRequests();
     }
 
-    // The processor reads exactly what the host gave, as one run directly does: a state it
-    // refuses changes nothing. Its requests stay unconfirmed, so it keeps what it read.
+    // The processor reads exactly what the host gave, as one run directly does; a state it
+    // refuses changes nothing.
     LumiverPX2741AudioProcessor reference;
     ASSERT_EQ (effect.restoreChunk (stateChunk, state), AAX_SUCCESS);
     reference.setStateInformation (state.data(), (int) state.size());
@@ -370,10 +353,7 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
     for (int round = 0; round < 2000; ++round)
     {
         const auto mutated = mutate (state);
-        host.calls.clear();
-        host.setRequests.clear();
-        const auto result = effect.restoreChunk (stateChunk, mutated);
-        ASSERT_EQ (result, mutated.empty() ? AAX_ERROR_INCORRECT_CHUNK_SIZE : AAX_SUCCESS);
+        ASSERT_EQ (effect.restoreChunk (stateChunk, mutated), mutated.empty() ? AAX_ERROR_INCORRECT_CHUNK_SIZE : AAX_SUCCESS);
 
         if (! mutated.empty())
             reference.setStateInformation (mutated.data(), (int) mutated.size());
@@ -383,8 +363,14 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         ASSERT_EQ (effect.saveChunk (stateChunk), bytesOf (expected)) << "round " << round;
     }
 
+    // Records that disagree with their measured size, or have none, are refused.
+    uint32_t size = 0;
+    EXPECT_EQ (effect->GetChunkSize (stateChunk, &size), AAX_SUCCESS);
+    ChunkRecord shorter (size - 1, stateChunk), negative (8, stateChunk);
+    negative->fSize = -8;
+    EXPECT_EQ (effect->GetChunk (stateChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    EXPECT_EQ (effect->SetChunk (stateChunk, negative.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ (effect->SetChunk (stateChunk, nullptr), AAX_ERROR_NULL_OBJECT);
-    EXPECT_EQ (effect->SetChunk (controlsChunk, nullptr), AAX_ERROR_NULL_OBJECT);
 }
 
 TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
@@ -392,17 +378,18 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
         GTEST_SKIP() << "no X display";
 
-    const X11HostWindow hostWindow;
+    X11HostWindow hostWindow;
     ASSERT_TRUE (hostWindow.isOpen());
-    const auto numViewsBecomes = [&hostWindow] (size_t expected)
+    const auto numViewsBecomes = [&] (size_t expected)
     {
-        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); },
-                                       [&] { return hostWindow.getChildWindowSizes().size() == expected; }, 2000);
+        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); }, [&] { return hostWindow.countChildren() == expected; }, 2000);
     };
 
     Host host;
     auto effect = makeEffect (host);
     host.effectParameters = effect.unknown();
+    host.containerType = AAX_eViewContainer_Type_X11Window;
+    host.nativeViewPointer = hostWindow.getNativeHandle();
 
     AAX_IACFEffectGUI* gui = nullptr;
     auto* created = create (AAX_ProcPtrID_Create_EffectGUI);
@@ -412,20 +399,12 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
 
     AAX_Point size;
     EXPECT_EQ (gui->GetViewSize (&size), AAX_SUCCESS);
-    EXPECT_EQ ((int) size.horz, 325);
-    EXPECT_EQ ((int) size.vert, 454);
-
-    host.containerType = AAX_eViewContainer_Type_X11Window;
-    host.nativeViewPointer = hostWindow.getNativeHandle();
+    EXPECT_EQ (std::pair ((int) size.horz, (int) size.vert), std::pair (325, 454));
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
-    for (int i = 0; i < 5; ++i)
-        gui->TimerWakeup();
-
-    const auto children = hostWindow.getChildWindowSizes();
-    ASSERT_EQ (children.size(), 1u);
-    EXPECT_EQ (children.front().width, 325);
-    EXPECT_EQ (children.front().height, 454);
+    EXPECT_TRUE (WindowPixels::runUntil ([gui] { gui->TimerWakeup(); },
+                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, 2000));
+    EXPECT_EQ (hostWindow.countChildren(), 1u);
 
     // Withdrawn by the host, the view goes; given again and released with the object, too.
     EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);

@@ -10,14 +10,12 @@
 
 namespace standin
 {
-    /** An effect-parameters object as the host holds it: one reference, released (after
-        Uninitialize) at the end, when every interface the host lent must be back. The
-        host's set requests are confirmed when asked.
+    /** An effect-parameters object as the host holds it: initialised on creation, then
+        uninitialised and released, when every interface the host lent must be back.
     */
     class EffectInstance
     {
     public:
-        /** Takes a new object from the plug-in's creation function and initialises it. */
         EffectInstance (fakehost::Host& h, IACFUnknown* created) : host (h)
         {
             if (created != nullptr && created->QueryInterface (IID_IAAXEffectParametersV3, reinterpret_cast<void**> (&effect)) == AAX_SUCCESS)
@@ -40,7 +38,7 @@ namespace standin
         AAX_IACFEffectParameters_V3* operator->() const     { return effect; }
         IACFUnknown* unknown() const                        { return effect; }
 
-        /** Confirms every value the plug-in asked for, as a host does; returns how many. */
+        /** Confirms every value the plug-in asked the host for; returns how many. */
         size_t answerRequests()
         {
             std::vector<std::pair<std::string, double>> requests;
@@ -67,13 +65,6 @@ namespace standin
             double normalized = -1.0;
             EXPECT_EQ (effect->GetParameterNormalizedValue (identifier, &normalized), AAX_SUCCESS) << identifier;
             return normalized;
-        }
-
-        std::string text (const char* identifier) const
-        {
-            AAX_CString valueText;
-            EXPECT_EQ (effect->GetParameterValueString (identifier, &valueText, 32), AAX_SUCCESS) << identifier;
-            return valueText.Get();
         }
 
         std::vector<char> saveChunk (AAX_CTypeID chunkID) const

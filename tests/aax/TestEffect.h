@@ -10,9 +10,8 @@
 
 #include <string>
 
-/** An effect on the library's base, built the way the plug-in's adapter builds one: nine
-    float parameters "0" to "8" at 0.5 and the master bypass, bound to data port 3.
-    Optionally a "PreviewID" switch as well.
+/** An effect built as the plug-in's adapter builds one: float parameters "0" to "8" at 0.5,
+    the master bypass on data port 3, and optionally a "PreviewID" switch.
 */
 class TestEffect : public AAX_CEffectParameters
 {
@@ -28,17 +27,20 @@ public:
                                                                       AAX_CLinearTaperDelegate<float, 0> (0.0f, 1.0f),
                                                                       AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true));
 
-        mParameterManager.AddParameter (makeSwitch (cDefaultMasterBypassID));
+        const auto addSwitch = [this] (AAX_CParamID identifier)
+        {
+            mParameterManager.AddParameter (new AAX_CParameter<bool> (identifier, AAX_CString (identifier), false, AAX_CBinaryTaperDelegate<bool>(),
+                                                                     AAX_CBinaryDisplayDelegate<bool> ("bypass", "on"), true));
+        };
+
+        addSwitch (cDefaultMasterBypassID);
 
         if (withPreview)
-            mParameterManager.AddParameter (makeSwitch (cPreviewID));
+            addSwitch (cPreviewID);
 
         return mPacketDispatcher.RegisterPacket (cDefaultMasterBypassID, bypassPort,
                                                  AAX_CPacketHandler<AAX_CPacketDispatcher> (&mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket));
     }
-
-    /** Adds a further parameter, owned by the effect from now on. */
-    void add (AAX_IParameter* parameter)    { mParameterManager.AddParameter (parameter); }
 
     IACFUnknown* hostVisible()              { return static_cast<AAX_IACFEffectParameters_V3*> (this); }
 
@@ -50,11 +52,5 @@ public:
     }
 
 private:
-    static AAX_IParameter* makeSwitch (AAX_CParamID identifier)
-    {
-        return new AAX_CParameter<bool> (identifier, AAX_CString (identifier), false, AAX_CBinaryTaperDelegate<bool>(),
-                                         AAX_CBinaryDisplayDelegate<bool> ("bypass", "on"), true);
-    }
-
     const bool withPreview;
 };

@@ -19,18 +19,3 @@ X11HostWindow::~X11HostWindow()
     if (reader.isConnected())
         XDestroyWindow (reader.getDisplay(), window);
 }
-
-std::vector<X11HostWindow::Size> X11HostWindow::getChildWindowSizes() const
-{
-    XSync (reader.getDisplay(), False);
-    std::vector<Size> sizes;
-
-    for (auto child : reader.childrenOf (window))
-    {
-        XWindowAttributes attributes {};
-        XGetWindowAttributes (reader.getDisplay(), child, &attributes);
-        sizes.push_back ({ attributes.width, attributes.height });
-    }
-
-    return sizes;
-}

@@ -6,10 +6,9 @@
 #include <X11/extensions/Xcomposite.h>
 
 #include <algorithm>
-#include <functional>
 
-// Errors of requests about windows that close in between (other tests', the plug-in's)
-// are ignored by the handler the tests' main() installs.
+// Errors of requests about windows that close in between are ignored by the handler the
+// tests' main() installs.
 
 namespace
 {
@@ -37,6 +36,17 @@ namespace
 
         return false;
     }
+
+    /** True for a valid picture of at least two colours, i.e. something painted. */
+    bool showsSomething (const juce::Image& picture)
+    {
+        if (! picture.isValid())
+            return false;
+
+        juce::Image plain (picture.getFormat(), picture.getWidth(), picture.getHeight(), false);
+        plain.clear (plain.getBounds(), picture.getPixelAt (0, 0));
+        return differWhere (picture, plain, [] (int, int) { return true; });
+    }
 }
 
 X11WindowReader::X11WindowReader() : display (connectToDisplay())
@@ -53,9 +63,8 @@ X11WindowReader::~X11WindowReader()
 
 void X11WindowReader::keepContentsOf (WindowId window)
 {
-    // The off-screen buffer starts as a copy of the screen below the window, perhaps another
-    // test's window: a black background makes anything else the window shows its own.
-    // Without the extension the grabs read the screen, right while nothing covers the window.
+    // The off-screen buffer starts as a copy of the screen below, perhaps another test's
+    // window, hence the black background. Without the extension the grabs read the screen.
     XSetWindowBackground (display, window, BlackPixel (display, DefaultScreen (display)));
 
     if (canKeepContents)
@@ -133,37 +142,47 @@ juce::Image X11WindowReader::grab (WindowId window) const
 }
 
 //==============================================================================
-namespace WindowPixels
+bool WindowPixels::differInside (const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
 {
-    bool differInside (const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
+    return differWhere (a, b, [area] (int x, int y) { return area.contains (x, y); });
+}
+
+bool WindowPixels::differOutside (const juce::Image& a, const juce::Image& b, std::initializer_list<juce::Rectangle<int>> areas)
+{
+    return differWhere (a, b, [areas] (int x, int y)
     {
-        return differWhere (a, b, [area] (int x, int y) { return area.contains (x, y); });
-    }
+        return std::none_of (areas.begin(), areas.end(), [x, y] (const auto& area) { return area.contains (x, y); });
+    });
+}
 
-    bool differOutside (const juce::Image& a, const juce::Image& b, std::initializer_list<juce::Rectangle<int>> areas)
+bool WindowPixels::writePng (const juce::Image& picture, const juce::File& file)
+{
+    if (! picture.isValid() || ! file.getParentDirectory().createDirectory() || (file.exists() && ! file.deleteFile()))
+        return false;
+
+    juce::FileOutputStream stream (file);
+    return stream.openedOk() && juce::PNGImageFormat().writeImageToStream (picture, stream);
+}
+
+juce::Image WindowPixels::settledPicture (const X11WindowReader& reader, X11WindowReader::WindowId window,
+                                          const std::function<void()>& step, int timeoutMs)
+{
+    constexpr juce::uint32 settleMs = 100;
+    auto last = reader.grab (window);
+    auto unchangedSince = juce::Time::getMillisecondCounter();
+
+    const bool settled = runUntil (step, [&]
     {
-        return differWhere (a, b, [areas] (int x, int y)
-        {
-            return std::none_of (areas.begin(), areas.end(), [x, y] (const auto& area) { return area.contains (x, y); });
-        });
-    }
+        auto current = reader.grab (window);
+        const auto now = juce::Time::getMillisecondCounter();
 
-    bool showsSomething (const juce::Image& picture)
-    {
-        if (! picture.isValid())
-            return false;
+        if (showsSomething (current) && ! differInside (current, last, current.getBounds()))
+            return now - unchangedSince >= settleMs;
 
-        juce::Image plain (picture.getFormat(), picture.getWidth(), picture.getHeight(), false);
-        plain.clear (plain.getBounds(), picture.getPixelAt (0, 0));
-        return differInside (picture, plain, plain.getBounds());
-    }
+        last = current;
+        unchangedSince = now;
+        return false;
+    }, timeoutMs);
 
-    bool writePng (const juce::Image& picture, const juce::File& file)
-    {
-        if (! picture.isValid() || ! file.getParentDirectory().createDirectory() || (file.exists() && ! file.deleteFile()))
-            return false;
-
-        juce::FileOutputStream stream (file);
-        return stream.openedOk() && juce::PNGImageFormat().writeImageToStream (picture, stream);
-    }
+    return settled ? last : juce::Image();
 }

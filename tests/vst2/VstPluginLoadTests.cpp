@@ -375,7 +375,7 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
         instance.dispatch (EffectOpcode::editorIdle);
 
     // The editor's window is now a child of the host's.
-    EXPECT_EQ (hostWindow.getChildWindowSizes().size(), 1u);
+    EXPECT_EQ (hostWindow.countChildren(), 1u);
 
     // A host drives an open editor by calling idle again and again.
     const auto idle = [&instance]
