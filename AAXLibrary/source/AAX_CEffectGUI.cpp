@@ -15,6 +15,9 @@ AAX_CEffectGUI::~AAX_CEffectGUI()
 
 AAX_Result AAX_CEffectGUI::Initialize (IACFUnknown* hostContext)
 {
+    // A host may initialise again, after a failed first attempt say: the
+    // wrappers of the earlier call are replaced, not leaked.
+    delete mController;
     mController = new AAX_VController (hostContext);
 
     if (hostContext == nullptr)
@@ -22,6 +25,7 @@ AAX_Result AAX_CEffectGUI::Initialize (IACFUnknown* hostContext)
 
     // A context without a data model leaves the holder empty.
     hostContext->QueryInterface (IID_IAAXEffectParametersV1, mEffectParameters.getOutputSlot());
+    delete mTransport;
     mTransport = new AAX_VTransport (hostContext);
     CreateViewContents();
     return AAX_SUCCESS;

@@ -33,6 +33,7 @@ TEST (EffectGUI, AContainerIsAttachedAndShownEveryParameterOnceAndTheDataModelRe
     EXPECT_EQ (withoutContext.Initialize (nullptr), AAX_ERROR_NULL_COMPONENT);
     withoutContext.SetViewContainer (host.unknown());
     EXPECT_EQ (withoutContext.events, Events { "attach 3" });
+    EXPECT_EQ (withoutContext.Initialize (host.unknown()), AAX_SUCCESS);   // again, leaking nothing
 
     host.effectParameters = effect.unknown();
     ASSERT_EQ (gui.Initialize (host.unknown()), AAX_SUCCESS);
