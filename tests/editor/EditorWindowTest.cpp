@@ -80,36 +80,24 @@ namespace
 TEST_F (EditorTest, BuildsItsChildrenInOrderAndSendsNothingToTheHost)
 {
     const struct { const char* name; juce::Rectangle<int> bounds; bool visible; } layout[] = {
-        { "fileButton_",               { 6, 3, 58, 26 },      true },
-        { "presetDecButton_",          { 263, 3, 29, 26 },    true },
-        { "presetIncButton_",          { 292, 3, 29, 26 },    true },
-        { "presetMenu_",               { 67, 3, 192, 26 },    true },
-        { "abButton_",                 { 92, 35, 62, 23 },    true },
-        { "abCopyButton_",             { 163, 30, 75, 25 },   true },
-        { "bypassButton_",             { 222, 354, 90, 99 },  true },
-        { "stereoSpreadButton_",       { 263, 62, 54, 22 },   true },
-        { "syncButton_",               { 7, 62, 54, 22 },     true },
-        { "typeKnob_",                 { 106, 137, 48, 80 },  true },
-        { "type1ShortcutButton_",      { 160, 135, 25, 10 },  true },
-        { "type2ShortcutButton_",      { 160, 154, 46, 10 },  true },
-        { "type3ShortcutButton_",      { 160, 172, 55, 10 },  true },
-        { "rateKnob_",                 { 14, 126, 73, 72 },   true },
-        { "rateSyncKnob_",             { 14, 126, 73, 72 },   false },
-        { "shapeKnob_",                { 68, 225, 73, 72 },   true },
-        { "depthKnob_",                { 180, 225, 73, 72 },  true },
-        { "levelKnob_",                { 237, 126, 73, 72 },  true },
-        { "aboutShowButton_",          { 15, 383, 109, 58 },  true },
-        { "aboutContainer_",           { 0, 0, 325, 455 },    false },
-        { "savePresetBrowser_",        { 0, 0, 325, 454 },    false },
-        { "overwritePresetComponent_", { 0, 0, 325, 454 },    false },
-        { "alert_",                    { 0, 0, 325, 454 },    false },
+        { "fileButton_", { 6, 3, 58, 26 }, true }, { "presetDecButton_", { 263, 3, 29, 26 }, true },
+        { "presetIncButton_", { 292, 3, 29, 26 }, true }, { "presetMenu_", { 67, 3, 192, 26 }, true },
+        { "abButton_", { 92, 35, 62, 23 }, true }, { "abCopyButton_", { 163, 30, 75, 25 }, true },
+        { "bypassButton_", { 222, 354, 90, 99 }, true }, { "stereoSpreadButton_", { 263, 62, 54, 22 }, true },
+        { "syncButton_", { 7, 62, 54, 22 }, true }, { "typeKnob_", { 106, 137, 48, 80 }, true },
+        { "type1ShortcutButton_", { 160, 135, 25, 10 }, true }, { "type2ShortcutButton_", { 160, 154, 46, 10 }, true },
+        { "type3ShortcutButton_", { 160, 172, 55, 10 }, true }, { "rateKnob_", { 14, 126, 73, 72 }, true },
+        { "rateSyncKnob_", { 14, 126, 73, 72 }, false }, { "shapeKnob_", { 68, 225, 73, 72 }, true },
+        { "depthKnob_", { 180, 225, 73, 72 }, true }, { "levelKnob_", { 237, 126, 73, 72 }, true },
+        { "aboutShowButton_", { 15, 383, 109, 58 }, true }, { "aboutContainer_", { 0, 0, 325, 455 }, false },
+        { "savePresetBrowser_", { 0, 0, 325, 454 }, false }, { "overwritePresetComponent_", { 0, 0, 325, 454 }, false },
+        { "alert_", { 0, 0, 325, 454 }, false },
     };
 
     processor.programs[0].activeChannel = 1;
     open();
 
-    EXPECT_EQ (editor->getBounds().getWidth(), 325);
-    EXPECT_EQ (editor->getBounds().getHeight(), 454);
+    EXPECT_EQ (editor->getLocalBounds(), juce::Rectangle<int> (325, 454));
     ASSERT_EQ (editor->getNumChildComponents(), (int) std::size (layout));
 
     for (int i = 0; i < editor->getNumChildComponents(); ++i)
@@ -130,13 +118,16 @@ TEST_F (EditorTest, BuildsItsChildrenInOrderAndSendsNothingToTheHost)
     EXPECT_EQ (host.displayUpdates, 0);
 }
 
-TEST_F (EditorTest, HostAutomationReachesEveryControlAndMarksThePresetOnce)
+TEST_F (EditorTest, EachControlShowsItsParameterFromTheHostAndSendsItBack)
 {
     writePresetFile ("Init.vpxp");
     open();
     tick (3);
     ASSERT_EQ (shownPreset(), "Init");
+    const auto rateKnobsShown = [this] { return std::pair { editor->rateKnob_->isVisible(), editor->rateSyncKnob_->isVisible() }; };
 
+    // Host automation shows at the next tick and marks the preset, once; the control, operated,
+    // sends the host its new value alone, and sync shows the other rate knob at once.
     const std::tuple<int, float, juce::Component*> cases[] = {
         { onBypassIndex, 0.0f, editor->bypassButton_.get() }, { tremoloTypeIndex, 1.0f, editor->typeKnob_.get() },
         { rateIndex, 0.25f, editor->rateKnob_.get() },
@@ -151,13 +142,29 @@ TEST_F (EditorTest, HostAutomationReachesEveryControlAndMarksThePresetOnce)
         processor.setParameter (index, value);
         tick();
         auto* knob = dynamic_cast<juce::Slider*> (control);
-        EXPECT_EQ (knob != nullptr ? (float) knob->getValue() : (static_cast<juce::Button*> (control)->getToggleState() ? 1.0f : 0.0f),
-                   value) << "parameter " << index;
-        EXPECT_EQ (shownPreset(), "Init*") << "parameter " << index;
+        auto* button = dynamic_cast<juce::Button*> (control);
+        EXPECT_EQ (knob != nullptr ? (float) knob->getValue() : (button->getToggleState() ? 1.0f : 0.0f), value) << index;
+        EXPECT_EQ (shownPreset(), "Init*") << index;
+        EXPECT_TRUE (host.changes.empty());
+        EXPECT_EQ (rateKnobsShown(), std::pair (index != syncIndex, index == syncIndex));
+
+        if (knob != nullptr)
+            knob->setValue (knob->getMinimum(), juce::sendNotificationSync);
+        else
+            click (*button);
+
+        EXPECT_EQ (host.changes, (decltype (host.changes) { { index, knob != nullptr ? 0.0f : 1.0f - value } })) << index;
+        EXPECT_EQ (rateKnobsShown(), std::pair (true, false));
+        host.changes.clear();
     }
 
-    EXPECT_TRUE (editor->rateSyncKnob_->isVisible());
-    EXPECT_TRUE (host.changes.empty());
+    for (const auto& [shortcut, type] : { std::pair { editor->type3ShortcutButton_.get(), 1.0f },
+                                          { editor->type2ShortcutButton_.get(), 0.5f }, { editor->type1ShortcutButton_.get(), 0.0f } })
+    {
+        host.changes.clear();
+        click (*shortcut);
+        EXPECT_EQ (host.changes, (decltype (host.changes) { { tremoloTypeIndex, type } }));
+    }
 }
 
 TEST_F (EditorTest, AProgramChangeReselectsThePresetOnExactlyThreeTicks)
@@ -290,42 +297,6 @@ TEST_F (EditorTest, SteppingAndPickingLoadIntoTheActiveSlotAndWarnOfANewerPreset
     }
 
     EXPECT_EQ (processor.getPresetPath (0, 0), "Init.vpxp");
-}
-
-TEST_F (EditorTest, ControlsSendTheirValuesToTheHostAndSyncChoosesTheRateKnobAtOnce)
-{
-    open();
-
-    const std::pair<juce::Button*, std::pair<int, float>> buttons[] = {
-        { editor->type3ShortcutButton_.get(), { tremoloTypeIndex, 1.0f } }, { editor->type2ShortcutButton_.get(), { tremoloTypeIndex, 0.5f } },
-        { editor->type1ShortcutButton_.get(), { tremoloTypeIndex, 0.0f } }, { editor->bypassButton_.get(), { onBypassIndex, 0.0f } },
-        { editor->stereoSpreadButton_.get(), { stereoIndex, 1.0f } },       { editor->syncButton_.get(), { syncIndex, 1.0f } },
-    };
-
-    for (const auto& [button, change] : buttons)
-    {
-        host.changes.clear();
-        click (*button);
-        EXPECT_EQ (host.changes, decltype (host.changes) { change }) << button->getName();
-    }
-
-    const auto rateKnobsShown = [this] { return std::pair { editor->rateKnob_->isVisible(), editor->rateSyncKnob_->isVisible() }; };
-    EXPECT_EQ (rateKnobsShown(), std::pair (false, true));
-    click (*editor->syncButton_);
-    EXPECT_EQ (rateKnobsShown(), std::pair (true, false));
-
-    const std::pair<juce::Slider*, int> knobs[] = {
-        { editor->typeKnob_.get(), tremoloTypeIndex }, { editor->rateKnob_.get(), rateIndex },
-        { editor->rateSyncKnob_.get(), rateSyncIndex }, { editor->shapeKnob_.get(), shapeIndex },
-        { editor->depthKnob_.get(), depthIndex }, { editor->levelKnob_.get(), levelIndex },
-    };
-
-    for (const auto& [knob, index] : knobs)
-    {
-        host.changes.clear();
-        knob->setValue (knob->getMaximum(), juce::sendNotificationSync);
-        EXPECT_EQ (host.changes, (decltype (host.changes) { { index, (float) knob->getValue() } })) << knob->getName();
-    }
 }
 
 TEST_F (EditorTest, FileMenuItemsShowTheirPanelsAndSaveOverTheSlotsFileWhenConfirmed)
