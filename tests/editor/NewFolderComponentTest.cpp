@@ -35,7 +35,14 @@ namespace
         {
             auto& list = browser.getDisplayComponent()->directoryContentsList;
             juce::DirectoryContentsList::FileInfo info;
-            return pumpUntil ([&] { for (int i = 0; list.getFileInfo (i, info); ++i) if (info.filename == name) return true; return false; });
+            return pumpUntil ([&]
+            {
+                for (int i = 0; list.getFileInfo (i, info); ++i)
+                    if (info.filename == name)
+                        return true;
+
+                return false;
+            });
         }
 
         PresetTreeTest::Tree tree { "Pads/", "notes.txt" };
@@ -63,7 +70,9 @@ TEST (VardunNewFolderComponent, OkOrReturnCreatesTheFolderOrSaysWhyNot)
         const auto entriesBefore = f.numEntries();
 
         if (c.folderIsAFile)   // only a plain file in the way stops a folder being made, even as root
+        {
             ASSERT_TRUE (f.tree.root.deleteRecursively() && f.tree.root.replaceWithText ("in the way"));
+        }
 
         if (c.byReturn)
             f.press (juce::KeyPress::returnKey);
