@@ -13,23 +13,29 @@ namespace
     };
 }
 
-TEST (VardunAlertComponent, LaysOutOneOrTwoButtonsAndIsPictured)
+TEST (VardunAlertComponent, LaysOutOneOrTwoButtonsWithTheIconAskedForAndIsPictured)
 {
     AlertInPanel f;
-    struct Case { int buttons; int icon; const char* text; const char* picture; };
+    VardunAlertComponent smiling ("smile", 3, 1, 3), frowning ("frown", 4, 1, 3);
+    const auto asterisk = painted (f.alert), smile = painted (smiling), frown = painted (frowning);
+    ASSERT_FALSE (samePixels (asterisk, smile) || samePixels (asterisk, frown) || samePixels (smile, frown));
+    f.alert.setTitle ("Are you sure you want to overwrite this preset?\n\n\"Pads/Mellow.vpxp\"");
 
-    for (const auto& c : { Case { 2, 1, "Are you sure you want to overwrite this preset?\n\n\"Pads/Mellow.vpxp\"",
-                                  "alert-2-buttons-asterisk" },
-                           Case { 1, 1, "The user manual could not be found.", "alert-1-button-asterisk" },
-                           Case { 2, 4, "This preset was made by a newer version.", "alert-2-buttons-frown" },
-                           Case { 1, 3, "The preset was saved.", "alert-1-button-smile" } })
+    // Unknown icon types show the asterisk.
+    struct Case { int buttons, iconType; const juce::Image& icon; const char* picture; };
+
+    for (const auto& c : { Case { 2, 1, asterisk, "alert-2-buttons-asterisk" }, Case { 2, 4, frown, "alert-2-buttons-frown" },
+                           Case { 1, 3, smile, "alert-1-button-smile" }, Case { 1, 7, asterisk, nullptr }, Case { 1, 4, frown, nullptr },
+                           Case { 1, 0, asterisk, nullptr }, Case { 1, 2, asterisk, nullptr }, Case { 1, 1, asterisk, "alert-1-button-asterisk" } })
     {
-        f.alert.setTitle (c.text);
-        f.alert.show (c.buttons, c.icon);
+        f.alert.show (c.buttons, c.iconType);
         EXPECT_EQ (juce::Rectangle<int> (c.buttons == 2 ? 16 : 97, 307, 132, 51), child (f.alert, "OK").getBounds());
         EXPECT_EQ (c.buttons == 2, child (f.alert, "CANCEL").isVisible());
-        EXPECT_EQ (juce::String (c.text), titleOf (f.alert));
-        writePicture (f.alert, c.picture);
+        EXPECT_TRUE (samePixels (c.icon, painted (f.alert))) << "icon type " << c.iconType;
+
+        if (c.picture != nullptr)
+            writePicture (f.alert, c.picture);
+
         f.alert.hide();
     }
 }
@@ -41,7 +47,6 @@ TEST (VardunAlertComponent, TakesTheModalStateFromItsPanelAndHandsItBack)
     for (int ignoredCount : { 0, 3, -1 })
     {
         f.alert.show (ignoredCount, 1);
-        EXPECT_FALSE (f.alert.isVisible());
         EXPECT_EQ (Chain { &f }, modalChain());
     }
 
@@ -55,12 +60,10 @@ TEST (VardunAlertComponent, TakesTheModalStateFromItsPanelAndHandsItBack)
         EXPECT_EQ (Chain { &f }, modalChain()) << button;
     }
 
-    // Hiding a hidden box hands nothing back, even to a parent that is not modal,
-    // nor does hiding a box whose parent was hidden under it (that would show the parent).
+    // Hiding a hidden box hands nothing back, nor does hiding one whose parent was hidden under it.
     f.exitModalState (0);
     f.alert.hide();
     EXPECT_EQ (Chain {}, modalChain());
-
     f.enterModalState (true, nullptr, false);
     f.alert.show (1, 1);
     f.setVisible (false);
@@ -72,23 +75,4 @@ TEST (VardunAlertComponent, TakesTheModalStateFromItsPanelAndHandsItBack)
     orphan.needChangeParentModal (true);
     orphan.show (1, 1);
     orphan.hide();
-    EXPECT_FALSE (orphan.isVisible());
-}
-
-TEST (VardunAlertComponent, SwitchesToTheIconAskedFor)
-{
-    AlertInPanel f;
-    VardunAlertComponent smiling ("smile", 3, 1, 3), frowning ("frown", 4, 1, 3);
-    const auto asterisk = painted (f.alert), smile = painted (smiling), frown = painted (frowning);
-    ASSERT_FALSE (samePixels (asterisk, smile) || samePixels (asterisk, frown) || samePixels (smile, frown));
-
-    struct Case { int iconType; const juce::Image& expected; };
-
-    for (const auto& c : { Case { 4, frown }, Case { 3, smile }, Case { 7, asterisk }, Case { 4, frown },
-                           Case { 0, asterisk }, Case { 2, asterisk }, Case { 1, asterisk } })
-    {
-        f.alert.show (1, c.iconType);
-        EXPECT_TRUE (samePixels (c.expected, painted (f.alert))) << "icon type " << c.iconType;
-        f.alert.hide();
-    }
 }

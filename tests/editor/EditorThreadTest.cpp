@@ -6,20 +6,18 @@
 #include <atomic>
 #include <thread>
 
-// An open editor polls and switches slots on the message thread while a host
-// thread automates, switches programs and reads the state and program names.
-// Meant to run under ThreadSanitizer; afterwards the poll must show the last
-// values the host sent.
+// An open editor polls and switches and copies slots on the message thread while a host thread
+// automates, switches programs and reads the state and program names (run under ThreadSanitizer).
 TEST (EditorThreads, PollAndHostThreadShareTheProcessorWithoutRaces)
 {
     LumiverPX2741AudioProcessor processor;
     LumiverPX2741AudioProcessorEditor editor (&processor);
-
     std::atomic<bool> running { true };
 
     std::thread hostThread ([&]
     {
         juce::Random random (5);
+        juce::MemoryBlock state;
 
         for (int round = 0; running.load(); ++round)
         {
@@ -30,7 +28,6 @@ TEST (EditorThreads, PollAndHostThreadShareTheProcessorWithoutRaces)
 
             if (round % 16 == 0)
             {
-                juce::MemoryBlock state;
                 processor.getStateInformation (state);
                 processor.getProgramName (random.nextInt (LumiverPX2741AudioProcessor::numPrograms));
             }
@@ -39,9 +36,7 @@ TEST (EditorThreads, PollAndHostThreadShareTheProcessorWithoutRaces)
         }
     });
 
-    const auto end = juce::Time::getMillisecondCounter() + 1500;
-
-    while (juce::Time::getMillisecondCounter() < end)
+    for (const auto end = juce::Time::getMillisecondCounter() + 1500; juce::Time::getMillisecondCounter() < end;)
     {
         pumpUntil ([] { return false; }, 20);
         editor.abButton_->setToggleState (! editor.abButton_->getToggleState(), juce::dontSendNotification);
@@ -52,9 +47,8 @@ TEST (EditorThreads, PollAndHostThreadShareTheProcessorWithoutRaces)
     running = false;
     hostThread.join();
 
+    // Afterwards the poll shows the last values the host sent.
     processor.setParameter (depthIndex, 0.375f);
     processor.setParameter (syncIndex, 1.0f);
-
-    EXPECT_TRUE (pumpUntil ([&] { return editor.depthKnob_->getValue() == 0.375
-                                         && editor.rateSyncKnob_->isVisible(); }, 2000));
+    EXPECT_TRUE (pumpUntil ([&] { return editor.depthKnob_->getValue() == 0.375 && editor.rateSyncKnob_->isVisible(); }, 2000));
 }

@@ -4,8 +4,7 @@
 
 namespace juce
 {
-    // The Linux message loop's own dispatch step; modal loops are off in this
-    // build, so the tests drive the loop themselves.
+    // The Linux message loop's own dispatch step: modal loops are off, so the tests drive the loop.
     bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
 }
 
@@ -17,8 +16,7 @@ inline void deliverPendingMessages()
     }
 }
 
-/** Runs the message loop (timers, posted clicks, a file browser's scan results) until
-    condition() holds or timeoutMs has passed, and says whether it holds. */
+/** Runs the message loop until condition() holds or timeoutMs has passed; says whether it holds. */
 template <typename Condition>
 bool pumpUntil (Condition condition, int timeoutMs = 5000)
 {

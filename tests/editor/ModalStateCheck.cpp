@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
-namespace
+/** Modal state is process-wide: a component left modal fails its test and is cleared for the next. */
+struct ModalStateCheck : testing::EmptyTestEventListener
 {
-    /** Modal state is process-wide: after every test no component may be left
-        modal. A leftover fails the test and is cleared for the next one. */
-    struct ModalStateCheck : testing::EmptyTestEventListener
+    void OnTestEnd (const testing::TestInfo&) override
     {
-        void OnTestEnd (const testing::TestInfo&) override
+        if (auto* manager = juce::ModalComponentManager::getInstanceWithoutCreating())
         {
-            if (auto* manager = juce::ModalComponentManager::getInstanceWithoutCreating())
-            {
-                EXPECT_EQ (0, manager->getNumModalComponents()) << "a component was left modal";
-                manager->cancelAllModalComponents();
-            }
+            EXPECT_EQ (0, manager->getNumModalComponents()) << "a component was left modal";
+            manager->cancelAllModalComponents();
         }
-    };
+    }
+};
 
-    [[maybe_unused]] const bool installed = []
-    {
-        testing::UnitTest::GetInstance()->listeners().Append (new ModalStateCheck);
-        return true;
-    }();
-}
+[[maybe_unused]] static const bool modalStateCheckInstalled
+    = (testing::UnitTest::GetInstance()->listeners().Append (new ModalStateCheck), true);

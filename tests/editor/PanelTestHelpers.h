@@ -17,20 +17,12 @@ namespace PanelTest
         Window()  { setSize (325, 455); setVisible (true); addToDesktop (juce::ComponentPeer::windowHasTitleBar); }
     };
 
-    /** A modal panel filling the editor window, in place of a browser panel that opens
-        other panels inside itself. */
+    /** A modal browser panel in the window, holding panels hidden with their parent-modal flag set. */
     struct OuterPanel : juce::Component
     {
-        OuterPanel()
-        {
-            window.addAndMakeVisible (this);
-            setBounds (window.getLocalBounds());
-            enterModalState (true, nullptr, false);
-        }
-
+        OuterPanel()   { window.addAndMakeVisible (this); setBounds (window.getLocalBounds()); enterModalState (true, nullptr, false); }
         ~OuterPanel() override  { exitModalState (0); }
 
-        /** Adds a panel hidden, with its parent-modal flag set, as the browser does. */
         template <typename Panel>
         void addInner (Panel& panel)
         {
@@ -40,16 +32,6 @@ namespace PanelTest
         }
 
         Window window;
-    };
-
-    /** A fresh temporary folder, deleted with everything in it at the end. */
-    struct TempFolder
-    {
-        TempFolder()   { file.createDirectory(); }
-        ~TempFolder()  { file.deleteRecursively(); }
-
-        const juce::File file = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                                    .getNonexistentChildFile ("lumiver-panels", {}, false);
     };
 
     using Chain = std::vector<const juce::Component*>;
@@ -66,7 +48,6 @@ namespace PanelTest
         return chain;
     }
 
-    /** A panel's child by its component name. */
     template <typename ChildClass = juce::Component>
     ChildClass& child (juce::Component& parent, const juce::String& name)
     {
@@ -76,6 +57,8 @@ namespace PanelTest
 
         throw std::runtime_error ("no child named " + name.toStdString());
     }
+
+    inline juce::String titleOf (juce::Component& panel)  { return child<juce::Label> (panel, "titleText_").getText(); }
 
     /** Triggers a button's click, as a key press would, and delivers it. */
     inline void click (juce::Component& parent, const juce::String& name)
@@ -93,21 +76,12 @@ namespace PanelTest
         return image;
     }
 
-    inline bool samePixels (const juce::Image& a, const juce::Image& b)
-    {
-        return ! WindowPixels::differInside (a, b, a.getBounds());
-    }
+    inline bool samePixels (const juce::Image& a, const juce::Image& b)  { return ! WindowPixels::differInside (a, b, a.getBounds()); }
 
-    /** Writes a panel as it looks now into the build's panel-pictures folder, for a person
-        to check the layout. */
+    /** Writes the panel as it looks now into the build's panel-pictures folder, for a person to check. */
     inline void writePicture (juce::Component& panel, const juce::String& name)
     {
         EXPECT_TRUE (WindowPixels::writePng (panel.createComponentSnapshot (panel.getLocalBounds()),
                                              juce::File (LUMIVER_PANEL_PICTURES_DIR).getChildFile (name + ".png"))) << name;
-    }
-
-    inline juce::String titleOf (juce::Component& panel)
-    {
-        return child<juce::Label> (panel, "titleText_").getText();
     }
 }

@@ -16,9 +16,8 @@ namespace
         int updates = 0;
     };
 
-    /** The editor's save-preset browser in a window standing in for the editor, over a tree
-        with a folder Pads, a plain file "plain", a folder "Folder.vpxp", and beside the root
-        a folder whose name starts with the root's and one spelled in other letter case. */
+    /** The save-preset browser in a window, over a tree with a folder Pads, a plain file "plain",
+        a folder "Folder.vpxp", and beside it a sibling "… old" and one in other letter case. */
     struct SaveBrowser
     {
         SaveBrowser()   { menu.setDirectoryPath (tree.root.getFullPathName()); processor.addListener (&hostDisplay); window.addChildComponent (browser); }
@@ -46,25 +45,46 @@ namespace
     };
 }
 
-TEST (VardunPresetBrowser, SavesTheTypedNameAsAPresetAndStoresItsRelativePath)
+TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRelativePath)
 {
+    // folder shown, name typed, path stored (none: OK and New Folder stay greyed out)
     struct Case { const char* folder; const char* name; const char* stored; };
 
     for (const auto& c : { Case { "", "Mellow", "Mellow.vpxp" }, Case { "", "Mellow.VPXP", "Mellow.VPXP.vpxp" },
                            Case { "", "Mellow.vpxp", "Mellow.vpxp" }, Case { "Pads", "Mellow", "Pads/Mellow.vpxp" },
-                           Case { "", "Pads/Mellow", "Pads/Mellow.vpxp" } })
+                           Case { "", "Pads/Mellow", "Pads/Mellow.vpxp" }, Case { "..", "Mellow", nullptr },
+                           Case { "../LumiverPX2741 old", "Mellow", nullptr }, Case { "../lumiverpx2741", "Mellow", nullptr },
+                           Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", nullptr },
+                           Case { "", "../LumiverPX2741 old/Mellow", nullptr },
+                           Case { "", "~/Mellow", nullptr }, Case { "", "~Mellow", nullptr } })   // read as home folders
     {
-        SCOPED_TRACE (c.name);
+        SCOPED_TRACE (juce::String (c.folder) + " " + c.name);
         SaveBrowser f;
         f.open (c.folder, c.name);
-        ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
-        click (f.browser, "OK");
+        const bool inTree = c.stored != nullptr;
+        ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK") == inTree && f.usable ("New Folder") == inTree; }));
 
-        EXPECT_EQ (presetLoaded, f.menu.readPreset (&f.processor, c.stored));
-        EXPECT_EQ (f.storedPath(), c.stored);
-        EXPECT_EQ (1, f.hostDisplay.updates);
-        EXPECT_FALSE (f.browser.isVisible() || f.browser.isTimerRunning());
-        EXPECT_EQ (Chain {}, modalChain());
+        if (inTree)
+        {
+            click (f.browser, "OK");
+            EXPECT_EQ (presetLoaded, f.menu.readPreset (&f.processor, c.stored));
+            EXPECT_EQ (f.storedPath(), c.stored);
+            EXPECT_EQ (1, f.hostDisplay.updates);
+            EXPECT_FALSE (f.browser.isVisible() || f.browser.isTimerRunning());
+            EXPECT_EQ (Chain {}, modalChain());
+            continue;
+        }
+
+        // Neither a double-click nor a save or new folder asked for between two polls goes through.
+        f.list().fileDoubleClicked (f.tree.root.getChildFile ("plain"));
+        deliverPendingMessages();
+        f.browser.savePreset();
+        f.browser.createNewFolder();
+        EXPECT_EQ (Chain { &f.browser }, modalChain());
+        EXPECT_EQ (f.storedPath(), "Init.vpxp");
+        const auto home = juce::File::getSpecialLocation (juce::File::userHomeDirectory);
+        EXPECT_TRUE (home.findChildFiles (juce::File::findFilesAndDirectories, true, "*Mellow*").isEmpty());
+        f.browser.hide();
     }
 }
 
@@ -96,79 +116,33 @@ TEST (VardunPresetBrowser, AsksBeforeOverwritingAndReturnsToTheBrowserOnCancel)
     EXPECT_EQ (Chain {}, modalChain());
 }
 
-TEST (VardunPresetBrowser, OffersOkAndNewFolderOnlyInsideThePresetTree)
-{
-    struct Case { const char* folder; const char* name; bool inTree; };
-
-    for (const auto& c : { Case { "", "Mellow", true }, Case { "Pads", "Mellow", true }, Case { "..", "Mellow", false },
-                           Case { "../LumiverPX2741 old", "Mellow", false }, Case { "../lumiverpx2741", "Mellow", false },
-                           Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", false },
-                           Case { "", "../LumiverPX2741 old/Mellow", false },
-                           Case { "", "~/Mellow", false }, Case { "", "~Mellow", false } })   // read as home folders
-    {
-        SCOPED_TRACE (juce::String (c.folder) + " " + c.name);
-        SaveBrowser f;
-        f.open (c.folder, c.name);
-        EXPECT_TRUE (pumpUntil ([&] { return f.usable ("OK") == c.inTree && f.usable ("New Folder") == c.inTree; }));
-
-        if (c.inTree)
-            continue;
-
-        // Neither a double-click nor a save or new folder asked for between two polls goes through.
-        f.list().fileDoubleClicked (f.tree.root.getChildFile ("plain"));
-        deliverPendingMessages();
-        f.browser.savePreset();
-        f.browser.createNewFolder();
-        EXPECT_EQ (Chain { &f.browser }, modalChain());
-        EXPECT_EQ (f.storedPath(), "Init.vpxp");
-        const auto home = juce::File::getSpecialLocation (juce::File::userHomeDirectory);
-        EXPECT_TRUE (home.findChildFiles (juce::File::findFilesAndDirectories, true, "*Mellow*").isEmpty());
-        f.browser.hide();
-    }
-}
-
 TEST (VardunPresetBrowser, AFailedWriteIsReportedStoresNothingAndKeepsThePanelsOpen)
 {
-    // Nothing can be written below the plain file "plain"; over the folder "Folder.vpxp" the
-    // question comes first. The editor's own box (no name typed) may be given a preset path from
-    // a host document that leads out of the tree.
-    struct Case { const char* name; const char* file; };
-
-    for (const auto& c : { Case { "plain/Mellow", "plain/Mellow.vpxp" }, Case { "Folder", "Folder.vpxp" },
-                           Case { nullptr, "outside the tree" } })
+    // Nothing can be written below the plain file "plain"; over the folder "Folder.vpxp" the question comes first.
+    for (const auto& [name, file] : { std::pair { "plain/Mellow", "plain/Mellow.vpxp" }, { "Folder", "Folder.vpxp" } })
     {
-        SCOPED_TRACE (c.file);
+        SCOPED_TRACE (file);
         SaveBrowser f;
-        VardunOverwriteComponent editorBox ("overwritePresetComponent_", &f.processor, &f.menu);
-        f.window.addChildComponent (editorBox);
-        editorBox.targetFile = f.tree.add ("../LumiverPX2741 old/x.vpxp");
-        auto* asker = c.name != nullptr ? &f.overwrite() : &editorBox;
+        f.open ({}, name);
+        ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
+        click (f.browser, "OK");
+        const bool asked = f.overwrite().isVisible();
+        EXPECT_EQ (asked, juce::String (name) == "Folder");
 
-        if (c.name == nullptr)
-            editorBox.show (2, 1);
-        else
-        {
-            f.open ({}, c.name);
-            ASSERT_TRUE (pumpUntil ([&] { return f.usable ("OK"); }));
-            click (f.browser, "OK");
-        }
-
-        const bool asked = asker->isVisible();
         if (asked)
-            click (*asker, "OK");
+            click (f.overwrite(), "OK");
 
-        auto& reporter = asked ? *asker : f.browser;
+        auto& reporter = asked ? f.overwrite() : f.browser;
         auto& alert = child (reporter, "alertComponent_");
-        const auto shown = c.name != nullptr ? c.file : editorBox.targetFile.getFullPathName();
         EXPECT_EQ (Chain { &alert }, modalChain());
-        EXPECT_EQ (titleOf (alert), "Couldn't save the preset!\n\n\"" + shown + "\"");
+        EXPECT_EQ (titleOf (alert), "Couldn't save the preset!\n\n\"" + juce::String (file) + "\"");
         click (alert, "OK");
         EXPECT_EQ (Chain { &reporter }, modalChain());
         EXPECT_EQ (f.storedPath(), "Init.vpxp");
-        EXPECT_EQ (c.name != nullptr, f.browser.isVisible());
+        EXPECT_TRUE (f.browser.isVisible());
 
         if (asked)
-            click (*asker, "CANCEL");
+            click (f.overwrite(), "CANCEL");
 
         f.browser.hide();
     }
@@ -195,37 +169,34 @@ TEST (VardunPresetBrowser, HandsTheModalStateAlongItsPanelsAndBack)
     auto& alert = child (dialog, "alertComponent_");
     EXPECT_EQ (Chain { &alert }, modalChain());
 
-    const std::tuple<juce::Component*, const char*, juce::Component*> steps[] = {
-        { &alert, "OK", &dialog }, { &dialog, "CANCEL", &f.browser }, { &f.browser, "CANCEL", nullptr } };
-
-    for (auto [panel, button, nowModal] : steps)
-    {
-        click (*panel, button);
-        EXPECT_EQ (nowModal != nullptr ? Chain { nowModal } : Chain {}, modalChain());
-    }
+    click (alert, "OK");
+    EXPECT_EQ (Chain { &dialog }, modalChain());
+    click (dialog, "CANCEL");
+    EXPECT_EQ (Chain { &f.browser }, modalChain());
+    click (f.browser, "CANCEL");
+    EXPECT_EQ (Chain {}, modalChain());
 }
 
 TEST (VardunFileBrowser, BuildsTheChildrenOfItsTypeAndNothingForOtherTypes)
 {
-    TempFolder folder;
+    PresetTreeTest::Tree tree { "Lead.vpxp" };
 
     for (auto [type, numChildren] : { std::pair { 1, 3 }, { 4, 3 }, { 5, 5 }, { 0, 0 }, { 6, 0 }, { -1, 0 } })
     {
         SCOPED_TRACE (type);
         Window window;
-        VardunFileBrowser browser ("browser", folder.file, " ", type, 2, 1, 3, 8);
+        VardunFileBrowser browser ("browser", tree.root, " ", type, 2, 1, 3, 8);
         window.addChildComponent (browser);
         EXPECT_EQ (numChildren, browser.getNumChildComponents());
         browser.show();
         browser.timerCallback();
         EXPECT_EQ (numChildren > 0 ? Chain { &browser } : Chain {}, modalChain());
-
         browser.hide();
     }
 
     // Built before its root folder exists, the browser starts beside it; the first show goes in.
     Window window;
-    const auto root = folder.file.getChildFile ("Presets");
+    const auto root = tree.root.getChildFile ("Presets");
     VardunFileBrowser browser ("browser", root, "*.vpxp", 5, 1, 5, 3, 8);
     window.addChildComponent (browser);
     root.createDirectory();

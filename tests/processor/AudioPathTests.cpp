@@ -288,13 +288,11 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
     fadingSine = copyOf (fading);
     fixture.process (fading);
     processStereo (sine, fadingSine);
-
     fixture.processor.setParameter (1, 0.0f);
     ASSERT_TRUE (waitForTypeRequest (fixture.processor));
 
-    // 768 samples into the fade the triangle weighs 3/8: the reversed fade
-    // takes it out over the next 768 samples, and from there the sine module,
-    // never restarted but brought up to the new level, is heard alone.
+    // 768 samples in, the reversed fade takes the triangle out over 768 samples; from there the
+    // sine, never restarted but brought up to the new level, is heard alone.
     auto buffer = fixture.nextTone (2, 1024);
     auto expected = copyOf (buffer);
     fixture.process (buffer);
@@ -313,41 +311,34 @@ TEST (AudioPath, ReturningToTheHeardTypeMidFadeReversesItWithoutRestart)
 
 TEST (AudioPath, ATypeChangeMidFadeLeavesNoStep)
 {
-    // Sine to triangle at full depth, then back to sine 1280 samples into the
-    // fade, or on to square 1536 samples into it. The largest sample-to-sample
-    // step over the two blocks from the second change on, against the same
-    // blocks of the signal without it.
-    constexpr int blockSize = 256;
-    struct Scenario { int block; float type; int typeAtEnd; };
-    const Scenario scenarios[] = { { 9, 0.0f, 0 }, { 10, 0.5f, 1 } };
-
-    const auto largestStep = [] (int secondBlock, bool change, float secondType, int& typeAtEnd)
+    // Sine to triangle at full depth in block 4, then back to sine 1280 samples into the fade or on
+    // to square 1536 samples into it: the largest sample-to-sample step over the two blocks from the
+    // second change on, against the same blocks without it (type -1).
+    const auto largestStep = [] (int secondBlock, float secondType, int& typeAtEnd)
     {
         PreparedProcessor fixture (2, 2);
-        fixture.processor.setParameter (5, 1.0f);
-        fixture.processor.prepareToPlay (sampleRate, blockSize);
+        fixture.processor.setParameter (depthIndex, 1.0f);
+        fixture.processor.prepareToPlay (sampleRate, 256);
         float previous[2] = {}, largest = 0.0f;
 
         for (int block = 0; block < 24; ++block)
         {
-            if (block == 4 || (change && block == secondBlock))
+            if (block == 4 || (secondType >= 0.0f && block == secondBlock))
             {
                 fixture.processor.setParameter (1, block == 4 ? 1.0f : secondType);
                 EXPECT_TRUE (waitForTypeRequest (fixture.processor));
             }
 
-            auto buffer = fixture.nextTone (2, blockSize);
+            auto buffer = fixture.nextTone (2, 256);
             fixture.process (buffer);
 
             for (int channel = 0; channel < 2; ++channel)
-                for (int i = 0; i < blockSize; ++i)
+                for (int i = 0; i < 256; ++i)
                 {
-                    const float sample = buffer.getSample (channel, i);
-
                     if (block == secondBlock || block == secondBlock + 1)
-                        largest = std::max (largest, std::abs (sample - previous[channel]));
+                        largest = std::max (largest, std::abs (buffer.getSample (channel, i) - previous[channel]));
 
-                    previous[channel] = sample;
+                    previous[channel] = buffer.getSample (channel, i);
                 }
         }
 
@@ -355,15 +346,12 @@ TEST (AudioPath, ATypeChangeMidFadeLeavesNoStep)
         return largest;
     };
 
-    for (const auto& scenario : scenarios)
+    for (const auto& [block, type, typeAtEnd] : { std::tuple { 9, 0.0f, 0 }, { 10, 0.5f, 1 } })
     {
-        int typeAtEnd = -1, withoutChange = -1;
-        const float step = largestStep (scenario.block, true, scenario.type, typeAtEnd);
-        const float unchanged = largestStep (scenario.block, false, 0.0f, withoutChange);
-
-        EXPECT_LE (step, 1.2f * unchanged) << scenario.type;
-        EXPECT_EQ (typeAtEnd, scenario.typeAtEnd);
-        EXPECT_EQ (withoutChange, 2);
+        int endType = -1, endTypeWithout = -1;
+        EXPECT_LE (largestStep (block, type, endType), 1.2f * largestStep (block, -1.0f, endTypeWithout)) << type;
+        EXPECT_EQ (endType, typeAtEnd);
+        EXPECT_EQ (endTypeWithout, 2);
     }
 }
 
@@ -378,14 +366,11 @@ TEST (AudioPath, TheModulesStereoMessageIsSentFromTheMessageThread)
     PreparedProcessor fixture (2, 2);
     fixture.processor.sineWave.addActionListener (&listener);
     fixture.processor.setParameter (stereoIndex, 1.0f);
-
     auto buffer = fixture.nextTone (2, 256);
     fixture.process (buffer);
     EXPECT_EQ (listener.received, 0);
 
-    const auto end = juce::Time::getMillisecondCounter() + 2000;
-
-    while (listener.received == 0 && juce::Time::getMillisecondCounter() < end)
+    for (const auto end = juce::Time::getMillisecondCounter() + 2000; listener.received == 0 && juce::Time::getMillisecondCounter() < end;)
         runMessageLoop (5);
 
     EXPECT_EQ (listener.received, 1);

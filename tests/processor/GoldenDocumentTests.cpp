@@ -4,53 +4,35 @@
 
 // The documents are the contract with every preset and session users have saved: these files
 // hold what the writers produce at known settings, byte for byte, and read back into them.
-
-namespace
-{
-    const juce::String escapedPath ("Bass/Slow & \"Deep\" <1>.vpxp");
-    const juce::String accentedPath (juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
-
-    juce::File dataFile (const char* name)
-    {
-        return juce::File (LUMIVER_PROCESSOR_TEST_DATA).getChildFile (name);
-    }
-
-    /** The XML text of a host state block, without the framework's header and final zero. */
-    juce::MemoryBlock textOf (const juce::MemoryBlock& block)
-    {
-        return { static_cast<const char*> (block.getData()) + 8, block.getSize() - 9 };
-    }
-
-    /** Program 5 current with slot B active, values of every kind; paths that need escaping. */
-    void applyKnownSettings (LumiverPX2741AudioProcessor& processor)
-    {
-        processor.setPresetPath (2, 0, escapedPath);
-        processor.setPresetPath (5, 1, accentedPath);
-        processor.programs[2].activeChannel = 1;
-        processor.programs[5].activeChannel = 1;
-        processor.programs[5].slotParams[0][onBypassIndex] = 0.0f;
-        processor.programs[5].slotParams[0][tremoloTypeIndex] = 1.0f;
-        processor.setCurrentProgram (5);
-
-        const float values[numParameters] = { 1.0f, 0.3f, 0.123456f, 0.52f, 0.25f, 0.75f, 0.6f, 1.0f, 0.0f };
-
-        for (int k = 0; k < numParameters; ++k)
-            processor.setParameter (k, values[k]);
-    }
-}
-
 TEST (GoldenDocuments, WritersProduceTheFilesAndReadersTakeThemBack)
 {
+    const juce::String escapedPath ("Bass/Slow & \"Deep\" <1>.vpxp"), accentedPath (juce::String::fromUTF8 ("B\xc3\xa4nke/Pulse.vpxp"));
+    const auto dataFile = [] (const char* name) { return juce::File (LUMIVER_PROCESSOR_TEST_DATA).getChildFile (name); };
+
+    // Program 5 current with slot B active, values of every kind; paths that need escaping.
     LumiverPX2741AudioProcessor writer;
-    applyKnownSettings (writer);
+    writer.setPresetPath (2, 0, escapedPath);
+    writer.setPresetPath (5, 1, accentedPath);
+    writer.programs[2].activeChannel = 1;
+    writer.programs[5].activeChannel = 1;
+    writer.programs[5].slotParams[0][onBypassIndex] = 0.0f;
+    writer.programs[5].slotParams[0][tremoloTypeIndex] = 1.0f;
+    writer.setCurrentProgram (5);
+    const float values[numParameters] = { 1.0f, 0.3f, 0.123456f, 0.52f, 0.25f, 0.75f, 0.6f, 1.0f, 0.0f };
+
+    for (int k = 0; k < numParameters; ++k)
+        writer.setParameter (k, values[k]);
+
     juce::MemoryBlock programState;
     writer.getCurrentProgramStateInformation (programState);
+    const auto fullState = ProcessorTest::stateOf (writer);
     const auto presetFile = writer.writePreset (true).toString();   // as the preset menu writes it to disk
 
+    // Host state blocks hold the XML text after the framework's 8-byte header, with a final zero.
     const std::pair<const char*, juce::MemoryBlock> documents[] = {
         { "KnownSettings.vpxp", { presetFile.toRawUTF8(), presetFile.getNumBytesAsUTF8() } },
-        { "KnownSettingsFullState.xml", textOf (ProcessorTest::stateOf (writer)) },
-        { "KnownSettingsCurrentProgram.xml", textOf (programState) },
+        { "KnownSettingsFullState.xml", { static_cast<const char*> (fullState.getData()) + 8, fullState.getSize() - 9 } },
+        { "KnownSettingsCurrentProgram.xml", { static_cast<const char*> (programState.getData()) + 8, programState.getSize() - 9 } },
     };
 
     for (const auto& [name, written] : documents)

@@ -342,13 +342,11 @@ TEST (Safety, FuzzedStateBlocksAndPresetFilesKeepTheStoreConsistent)
 
 TEST (Safety, ValuesOutsideTheRangeAreStoredButHeardAtTheNearestEnd)
 {
-    // A shared preset file may hold anything: the store keeps it (the file
-    // round-trips), the modules hear the nearest end of 0..1.
+    // A shared preset file may hold anything: the store keeps it (the file round-trips), the modules
+    // hear the nearest end of 0..1.
     const struct { const char* key; const char* text; int index; float stored, heard; } cases[] = {
-        { "shape", "3", shapeIndex, 3.0f, 1.0f },
-        { "depth", "20", depthIndex, 20.0f, 1.0f },
-        { "level", "50", levelIndex, 50.0f, 1.0f },
-        { "level", "-4", levelIndex, -4.0f, 0.0f },
+        { "shape", "3", shapeIndex, 3.0f, 1.0f }, { "depth", "20", depthIndex, 20.0f, 1.0f },
+        { "level", "50", levelIndex, 50.0f, 1.0f }, { "level", "-4", levelIndex, -4.0f, 0.0f },
         { "rate", "7.5", rateIndex, 7.5f, 1.0f },
     };
 
@@ -364,7 +362,6 @@ TEST (Safety, ValuesOutsideTheRangeAreStoredButHeardAtTheNearestEnd)
         ASSERT_EQ (loaded.readPreset (juce::parseXML (document), true), presetLoaded);
         EXPECT_EQ (loaded.getParameter (c.index), c.stored) << c.key;
         reference.setParameter (c.index, c.heard);
-
         loaded.prepareToPlay (44100.0, 512);
         reference.prepareToPlay (44100.0, 512);
 
@@ -392,7 +389,6 @@ TEST (Safety, RatesThatAreNoRatesAreIgnored)
         processor.prepareToPlay (rate, 512);
         reference.prepareToPlay (96000.0, 512);
         reference.prepareToPlay (96000.0, 512);
-
         EXPECT_TRUE (isFiniteAndNormal (expectSameSound (processor, reference, 96000.0))) << rate;
     }
 }

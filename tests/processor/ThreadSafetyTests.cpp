@@ -106,16 +106,14 @@ TEST (ProcessorThreads, ParameterChangesRaceNothingWithTheAudioThread)
     EXPECT_GE (typeFades.load(), 3);
 }
 
-// The editor's poll as it runs: it takes parametersChanged first and acts on
-// the program and slot flags only in a tick that found it raised. After every
-// program change or state load, once a tick has taken the last raise, no flag
-// may be left raised, and a tick that saw a program change saw its values.
+// The editor's poll: it takes parametersChanged first and acts on the program and slot flags
+// only in a tick that found it raised. Once a tick has taken the last raise no flag may be left
+// raised, and a tick that saw a program change saw its values.
 TEST (ProcessorThreads, EditorPollSeesEveryChangeCompleteAndLeavesNoFlagBehind)
 {
     LumiverPX2741AudioProcessor processor;
     juce::MemoryBlock programStates[LumiverPX2741AudioProcessor::numPrograms];
 
-    // Each program its own values (kept exactly by its document) and its own document.
     for (int program = 0; program < LumiverPX2741AudioProcessor::numPrograms; ++program)
     {
         processor.programs[program].activeChannel = program % 2;
@@ -131,7 +129,7 @@ TEST (ProcessorThreads, EditorPollSeesEveryChangeCompleteAndLeavesNoFlagBehind)
     {
         while (running.load())
         {
-            // The release half (the editor needs acquire only) tells the loop below that a tick took it.
+            // acq_rel: the release half tells the loop below that a tick took the flag.
             if (processor.parametersChanged.exchange (false, std::memory_order_acq_rel))
             {
                 processor.slotChanged.exchange (false, std::memory_order_acquire);
@@ -146,7 +144,7 @@ TEST (ProcessorThreads, EditorPollSeesEveryChangeCompleteAndLeavesNoFlagBehind)
         }
     });
 
-    // A lost flag is a narrow race, so it takes many rounds to show.
+    // A lost flag is a narrow race: it takes many rounds to show.
     for (int round = 0; round < 20000; ++round)
     {
         if (round % 10 == 0)

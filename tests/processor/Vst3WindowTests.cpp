@@ -9,14 +9,12 @@ using namespace PluginWindowLayout;
 using namespace ProcessorTest;
 using WindowPixels::differInside;
 
-// The plug-in's own window, opened through the built VST3 bundle as a host opens it and
-// read back from the X server.
-
 namespace
 {
     void pump()  { runMessageLoop (1); }
 
-    /** A hosted instance of the bundle whose window a test opens on the desktop. */
+    /** The plug-in's own window, opened through the built VST3 bundle as a host opens it and read
+        back from the X server. */
     class Vst3Window : public Vst3Host
     {
     protected:
@@ -37,7 +35,8 @@ namespace
             plugin.reset();
         }
 
-        /** Opens the plug-in's window on the desktop and waits for its first settled picture. */
+        /** Opens the window on the desktop, kept off screen from its first pixel, and waits for
+            the plug-in's own drawing window inside it to show a settled picture. */
         void open()
         {
             ASSERT_TRUE (plugin->hasEditor());
@@ -46,14 +45,12 @@ namespace
             EXPECT_EQ (editor->getWidth(), width);
             EXPECT_EQ (editor->getHeight(), height);
 
-            // Hidden until its X window exists, so that it is kept off screen from its first pixel.
             editor->setVisible (false);
             editor->addToDesktop (0);
             const auto top = (X11WindowReader::WindowId) (juce::pointer_sized_uint) editor->getWindowHandle();
             reader.keepContentsOf (top);
             editor->setVisible (true);
 
-            // The plug-in draws into a window of its own inside the host's.
             ASSERT_TRUE (WindowPixels::runUntil (pump, [&]
             {
                 view = reader.findDrawingWindow (top, width, height);
@@ -115,30 +112,23 @@ TEST_F (Vst3Window, HostAutomationMovesEachControl)
 
 TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
 {
-    const juce::String presetPath ("Pads/Slow Swell.vpxp");
-
-    // Each picture comes from a full state set by the host; the last one goes back to the defaults.
+    // Each picture comes from a full state the host sets; the last one goes back to the defaults.
     const std::tuple<const char*, std::function<void (LumiverPX2741AudioProcessor&)>, std::vector<juce::Rectangle<int>>> settings[] = {
         { "window-sync-on.png", [] (auto& p) { p.setParameter (syncIndex, 1.0f); }, { syncButton, rateKnobs } },
-        { "window-slot-b.png",
-          [] (auto& p)
+        { "window-slot-b.png", [] (auto& p)
           {
               p.programs[0].activeChannel.store (1);
               p.setParameter (tremoloTypeIndex, 0.5f);
               p.setParameter (depthIndex, 0.9f);
-          },
-          { abSwitch, abCopyButton, typeSwitch, depthKnob } },
-        { "window-preset.png",
-          [presetPath] (auto& p)
+          }, { abSwitch, abCopyButton, typeSwitch, depthKnob } },
+        { "window-preset.png", [] (auto& p)
           {
               p.setParameter (shapeIndex, 0.8f);
               p.setParameter (levelIndex, 0.35f);
-              const auto file = presetRootFolder().getChildFile (presetPath);
-              ASSERT_TRUE (file.getParentDirectory().createDirectory());
-              ASSERT_TRUE (p.writePreset (true).writeTo (file));
-              p.setActivePresetPath (presetPath);
-          },
-          { presetStrip, shapeKnob, levelKnob } },
+              const auto file = presetRootFolder().getChildFile ("Pads/Slow Swell.vpxp");
+              ASSERT_TRUE (file.getParentDirectory().createDirectory() && p.writePreset (true).writeTo (file));
+              p.setActivePresetPath ("Pads/Slow Swell.vpxp");
+          }, { presetStrip, shapeKnob, levelKnob } },
         { "window-default.png", [] (auto&) {}, {} },
     };
 
