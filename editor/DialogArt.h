@@ -19,7 +19,8 @@ namespace DialogArt
     /** How often a shown panel checks which of its buttons may be used. */
     constexpr int usablePollIntervalMs = 200;
 
-    /** Decodes embedded PNG bytes; a null image if they do not decode. */
+    /** Decodes embedded PNG bytes, the editor's own artwork as well; a null
+        image if they do not decode. */
     juce::Image decode (const char* data, int numBytes);
 
     /** Button-image types: 3 and 4 CANCEL, 5 SAVE, 7 IMPORT, 8 NEW FOLDER,
