@@ -141,9 +141,9 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     aboutShowButton_ = std::make_unique<Vardun2StateKickButton> ("aboutShowButton_");
     addButton (*aboutShowButton_, { 15, 383, 109, 58 });
 
-    // The about screen is as large as its image, which is loaded here only for its size.
+    // The about screen sizes itself to its image.
     aboutContainer_ = std::make_unique<VardunSplashScreen> ("aboutContainer_");
-    addControl (*aboutContainer_, false, DialogArt::decode (about_px_png, about_px_pngSize).getBounds());
+    addControl (*aboutContainer_, false, aboutContainer_->getLocalBounds());
 
     // The overlays cover the window; none of them takes the modal state from
     // the editor, which is never modal itself.
