@@ -10,11 +10,14 @@
 */
 namespace DialogArt
 {
-    // Selector numbers by name, for the panels that fix them.
+    // Selector numbers by name, for the panels and the editor that fix them.
     constexpr int okButtonImage = 1;
     constexpr int cancelButtonImage = 3;
+    constexpr int saveButtonImage = 5;
+    constexpr int newFolderButtonImage = 8;
     constexpr int asteriskIcon = 1;
     constexpr int frownIcon = 4;
+    constexpr int saveAsTitleArt = 1;
 
     /** How often a shown panel checks which of its buttons may be used. */
     constexpr int usablePollIntervalMs = 200;

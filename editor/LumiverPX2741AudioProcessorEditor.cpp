@@ -16,16 +16,6 @@ namespace
 
     const juce::Rectangle<int> overlayBounds (0, 0, 325, 454);
 
-    // Panel settings: browser type, title art, button images and icons.
-    constexpr int saveBrowserType = 5;
-    constexpr int saveAsTitleArt = 1;
-    constexpr int okButtonImage = 1;
-    constexpr int cancelButtonImage = 3;
-    constexpr int saveButtonImage = 5;
-    constexpr int newFolderButtonImage = 8;
-    constexpr int asteriskIcon = 1;
-    constexpr int frownIcon = 4;
-
     const juce::Colour presetNameColour (0, 0, 0);
 
     /** The three values the invisible type labels send: sine, square, triangle. */
@@ -148,8 +138,9 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     // The overlays cover the window; none of them takes the modal state from
     // the editor, which is never modal itself.
     savePresetBrowser_ = std::make_unique<VardunPresetBrowser> ("savePresetBrowser_", presetRootFolder(), presetFilePattern,
-                                                                saveBrowserType, saveAsTitleArt, saveButtonImage,
-                                                                cancelButtonImage, newFolderButtonImage,
+                                                                VardunFileBrowser::saveBrowserType, DialogArt::saveAsTitleArt,
+                                                                DialogArt::saveButtonImage, DialogArt::cancelButtonImage,
+                                                                DialogArt::newFolderButtonImage,
                                                                 &processor, presetMenu_.get());
     savePresetBrowser_->needChangeParentModal (false);
     addControl (*savePresetBrowser_, false, overlayBounds);
@@ -159,7 +150,8 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     overwritePresetComponent_->needChangeParentModal (false);
     addControl (*overwritePresetComponent_, false, overlayBounds);
 
-    alert_ = std::make_unique<VardunAlertComponent> ("alert_", asteriskIcon, okButtonImage, cancelButtonImage);
+    alert_ = std::make_unique<VardunAlertComponent> ("alert_", DialogArt::asteriskIcon, DialogArt::okButtonImage,
+                                                    DialogArt::cancelButtonImage);
     alert_->needChangeParentModal (false);
     addControl (*alert_, false, overlayBounds);
 
@@ -430,7 +422,7 @@ void LumiverPX2741AudioProcessorEditor::showNewerVersionAlert()
                       + "\nwas made using a newer version of " + productName
                       + ".\nTo use this preset correctly, please install the newest version from: "
                       + downloadPageAddress);
-    alert_->show (1, asteriskIcon);
+    alert_->show (1, DialogArt::asteriskIcon);
 }
 
 void LumiverPX2741AudioProcessorEditor::switchSlot()
@@ -525,7 +517,7 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
     {
         overwritePresetComponent_->targetFile = file;
         overwritePresetComponent_->setTitle (VardunOverwriteComponent::questionFor (file));
-        overwritePresetComponent_->show (2, asteriskIcon);
+        overwritePresetComponent_->show (2, DialogArt::asteriskIcon);
     }
     else
     {
@@ -545,7 +537,7 @@ void LumiverPX2741AudioProcessorEditor::openUserManual()
     else
     {
         alert_->setTitle ("User manual on: \"" + manual.getFullPathName() + "\" is not available.");
-        alert_->show (1, frownIcon);
+        alert_->show (1, DialogArt::frownIcon);
     }
 }
 
