@@ -60,8 +60,6 @@ public:
     /** How many ticks re-select the preset after a program change. */
     static constexpr int presetMenuResyncTicks = 3;
 
-    static constexpr const char* presetFileExtension = ".vpxp";
-    static constexpr const char* presetFilePattern = "*.vpxp";
     static constexpr const char* websiteAddress = "https://vardun.example.com/";
     static constexpr const char* downloadPageAddress = "https://vardun.example.com/downloads";
 

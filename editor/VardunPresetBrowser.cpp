@@ -6,8 +6,6 @@
 
 namespace
 {
-    constexpr const char* presetExtension = ".vpxp";
-
     /** The root itself, or a file or folder below it. */
     bool isInTree (const juce::File& root, const juce::File& file)
     {
@@ -89,8 +87,8 @@ void VardunPresetBrowser::savePreset()
     if (file == browser->getRoot())
         return;   // no name typed
 
-    if (! file.getFileName().endsWith (presetExtension))
-        file = file.getSiblingFile (file.getFileName() + presetExtension);
+    if (! file.getFileName().endsWith (presetFileExtension))
+        file = file.getSiblingFile (file.getFileName() + presetFileExtension);
 
     if (file.exists())
     {

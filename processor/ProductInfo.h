@@ -16,3 +16,7 @@ constexpr const char* productIdentifier = "com.vardun.LumiverPX2741";
     stored relative to it.
 */
 juce::File presetRootFolder();
+
+/** The preset files' extension, and the wildcard that finds them. */
+constexpr const char* presetFileExtension = ".vpxp";
+constexpr const char* presetFilePattern = "*.vpxp";
