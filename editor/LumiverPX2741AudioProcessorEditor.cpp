@@ -515,9 +515,7 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
 
     if (file.existsAsFile())
     {
-        overwritePresetComponent_->targetFile = file;
-        overwritePresetComponent_->setTitle (VardunOverwriteComponent::questionFor (file));
-        overwritePresetComponent_->show (2, DialogArt::asteriskIcon);
+        overwritePresetComponent_->askToOverwrite (file);
     }
     else
     {

@@ -64,9 +64,11 @@ bool VardunOverwriteComponent::overwriteTarget()
     return true;
 }
 
-juce::String VardunOverwriteComponent::questionFor (const juce::File& presetFile)
+void VardunOverwriteComponent::askToOverwrite (const juce::File& presetFile)
 {
-    return "Are you sure you want to overwrite this preset?\n\n" + describe (presetFile);
+    targetFile = presetFile;
+    setTitle ("Are you sure you want to overwrite this preset?\n\n" + describe (presetFile));
+    show (2, DialogArt::asteriskIcon);
 }
 
 void VardunOverwriteComponent::reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile)

@@ -7,8 +7,7 @@ class VardunPresetMenu;
 
 /**
     The question asked before an existing preset file is overwritten: the
-    alert with OK and CANCEL (asterisk icon). The caller sets targetFile and
-    the title, then shows it with two buttons.
+    alert with OK and CANCEL (asterisk icon), opened by askToOverwrite.
 
     OK writes the processor's current preset over targetFile through the preset
     menu, stores the file's path relative to the preset root in the current
@@ -30,8 +29,9 @@ public:
     void okButtonClicked() override;
     void cancelButtonClicked() override;
 
-    /** The question for a file inside the preset root, its relative path in double quotes. */
-    static juce::String questionFor (const juce::File& presetFile);
+    /** Sets targetFile, titles the box with the question for it (its path in the
+        preset tree, in double quotes) and shows it with OK and CANCEL. */
+    void askToOverwrite (const juce::File& presetFile);
 
     /** Titles an alert with the message that a preset file could not be saved, and shows it with OK alone. */
     static void reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile);

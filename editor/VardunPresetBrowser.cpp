@@ -93,9 +93,7 @@ void VardunPresetBrowser::savePreset()
     if (file.exists())
     {
         overwriteComponent_.setBounds (getLocalBounds());
-        overwriteComponent_.targetFile = file;
-        overwriteComponent_.setTitle (VardunOverwriteComponent::questionFor (file));
-        overwriteComponent_.show (2, DialogArt::asteriskIcon);
+        overwriteComponent_.askToOverwrite (file);
         return;
     }
 
