@@ -33,8 +33,12 @@ public:
         preset tree, in double quotes) and shows it with OK and CANCEL. */
     void askToOverwrite (const juce::File& presetFile);
 
-    /** Titles an alert with the message that a preset file could not be saved, and shows it with OK alone. */
-    static void reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile);
+    /** Writes the processor's current preset to presetFile through the preset
+        menu and stores the file's path in the preset tree in the current
+        program's active slot; true when written. A failed write stores nothing
+        and is reported in failureAlert, with OK alone. */
+    static bool savePresetFile (LumiverPX2741AudioProcessor& processor, VardunPresetMenu& presetMenu,
+                                const juce::File& presetFile, VardunAlertComponent& failureAlert);
 
     juce::File targetFile;
 

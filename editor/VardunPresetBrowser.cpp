@@ -97,13 +97,9 @@ void VardunPresetBrowser::savePreset()
         return;
     }
 
-    if (! presetMenu->writePreset (processor, file.getFullPathName()))
-    {
-        VardunOverwriteComponent::reportSaveFailure (alertComponent_, file);
+    if (! VardunOverwriteComponent::savePresetFile (*processor, *presetMenu, file, alertComponent_))
         return;
-    }
 
-    processor->setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), file));
     browser->refresh();
     hide();
 }
