@@ -33,9 +33,7 @@ VardunNewFolderComponent::VardunNewFolderComponent (const juce::String& componen
     cancelButton.setBounds (DialogArt::cancelBesideOk);
     cancelButton.addListener (this);
 
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
+    alertComponent_.addTo (*this);
 }
 
 void VardunNewFolderComponent::paint (juce::Graphics& g)

@@ -23,9 +23,7 @@ VardunOverwriteComponent::VardunOverwriteComponent (const juce::String& componen
 {
     setTitle ({});
 
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
+    alertComponent_.addTo (*this);
 }
 
 VardunOverwriteComponent::~VardunOverwriteComponent()

@@ -22,12 +22,8 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
       processor (processorToSave),
       overwriteComponent_ ("overwriteComponent_", processorToSave, menu)
 {
-    addChildComponent (overwriteComponent_);
-    overwriteComponent_.needChangeParentModal (true);
-
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
+    overwriteComponent_.addTo (*this);
+    alertComponent_.addTo (*this);
 }
 
 VardunPresetBrowser::~VardunPresetBrowser()
