@@ -26,12 +26,6 @@ VardunOverwriteComponent::VardunOverwriteComponent (const juce::String& componen
     alertComponent_.addTo (*this);
 }
 
-VardunOverwriteComponent::~VardunOverwriteComponent()
-{
-    processor = nullptr;
-    presetMenu = nullptr;
-}
-
 void VardunOverwriteComponent::okButtonClicked()
 {
     overwriteTarget();

@@ -24,7 +24,6 @@ class VardunOverwriteComponent : public VardunAlertComponent
 public:
     VardunOverwriteComponent (const juce::String& componentName, LumiverPX2741AudioProcessor* processor,
                               VardunPresetMenu* presetMenu);
-    ~VardunOverwriteComponent() override;
 
     void okButtonClicked() override;
     void cancelButtonClicked() override;

@@ -26,12 +26,6 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
     alertComponent_.addTo (*this);
 }
 
-VardunPresetBrowser::~VardunPresetBrowser()
-{
-    presetMenu = nullptr;
-    processor = nullptr;
-}
-
 bool VardunPresetBrowser::choiceIsInTree() const
 {
     const auto* browser = getBrowserComponent();
@@ -59,11 +53,6 @@ void VardunPresetBrowser::okButtonClicked()
 
     if (processor != nullptr)
         processor->updateHostDisplay();
-}
-
-void VardunPresetBrowser::cancelButtonClicked()
-{
-    hide();
 }
 
 void VardunPresetBrowser::createNewFolder()
