@@ -4,15 +4,6 @@
 #include "PresetFolderPath.h"
 #include "VardunPresetMenu.h"
 
-namespace
-{
-    /** The root itself, or a file or folder below it. */
-    bool isInTree (const juce::File& root, const juce::File& file)
-    {
-        return file == root || PresetFolderPath::isInside (root, file);
-    }
-}
-
 VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, const juce::File& root, const juce::String& pattern,
                                           juce::int32 type, juce::int32 titleType, juce::int32 okType,
                                           juce::int32 cancelType, juce::int32 newFolderType,
@@ -31,7 +22,9 @@ bool VardunPresetBrowser::choiceIsInTree() const
     const auto* browser = getBrowserComponent();
     const auto root = presetRootFolder();
 
-    return browser != nullptr && isInTree (root, browser->getRoot()) && isInTree (root, browser->getSelectedFile (0));
+    return browser != nullptr
+        && PresetFolderPath::isInTree (root, browser->getRoot())
+        && PresetFolderPath::isInTree (root, browser->getSelectedFile (0));
 }
 
 void VardunPresetBrowser::timerCallback()
