@@ -66,7 +66,7 @@ void VardunPresetBrowser::savePreset()
         return;   // no name typed
 
     if (! file.getFileName().endsWith (presetFileExtension))
-        file = file.getSiblingFile (file.getFileName() + presetFileExtension);
+        file = PresetFolderPath::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
 
     if (file.exists())
     {
