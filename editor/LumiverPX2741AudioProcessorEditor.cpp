@@ -411,6 +411,13 @@ void LumiverPX2741AudioProcessorEditor::loadSelectedPreset()
     if (presetMenu_->readPreset (&processor, path) == presetNewerVersion)
         showNewerVersionAlert();
 
+    announceProgramChange();
+}
+
+void LumiverPX2741AudioProcessorEditor::announceProgramChange()
+{
+    // The program flag before the one the poll takes, as every raiser does.
+    auto& processor = getProcessor();
     processor.programChanged.store (true);
     processor.parametersChanged.store (true, std::memory_order_release);
     processor.updateHostDisplay();
@@ -441,9 +448,7 @@ void LumiverPX2741AudioProcessorEditor::switchSlot()
     for (int k = 0; k < numParameters; ++k)
         sendParameter (k, processor.getParameter (k));
 
-    processor.programChanged.store (true);
-    processor.parametersChanged.store (true, std::memory_order_release);
-    processor.updateHostDisplay();
+    announceProgramChange();
 }
 
 void LumiverPX2741AudioProcessorEditor::copySlot()

@@ -138,6 +138,10 @@ private:
     /** Stores the menu's selected path in the active slot, loads it and tells the host. */
     void loadSelectedPreset();
 
+    /** Raises programChanged, then parametersChanged, and asks the host to
+        update its display: the poll re-syncs the menu and the controls. */
+    void announceProgramChange();
+
     void showNewerVersionAlert();
     void showFileMenu();
     void savePreset();
