@@ -495,8 +495,7 @@ void LumiverPX2741AudioProcessorEditor::fileMenuResult (int itemId)
             break;
 
         case savePresetAsItem:
-            createPresetFolder();
-            savePresetBrowser_->show();
+            showSaveBrowser();
             break;
 
         case userManualItem:
@@ -524,9 +523,15 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
     }
     else
     {
-        createPresetFolder();
-        savePresetBrowser_->show();
+        showSaveBrowser();
     }
+}
+
+void LumiverPX2741AudioProcessorEditor::showSaveBrowser()
+{
+    // The browser opens in the preset root, which may not exist yet.
+    createPresetFolder();
+    savePresetBrowser_->show();
 }
 
 void LumiverPX2741AudioProcessorEditor::openUserManual()

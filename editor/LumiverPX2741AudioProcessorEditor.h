@@ -145,6 +145,7 @@ private:
     void showNewerVersionAlert();
     void showFileMenu();
     void savePreset();
+    void showSaveBrowser();
     void openUserManual();
 
     void switchSlot();
