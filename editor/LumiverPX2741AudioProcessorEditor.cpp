@@ -551,8 +551,7 @@ void LumiverPX2741AudioProcessorEditor::openUserManual()
 
 juce::File LumiverPX2741AudioProcessorEditor::getUserManualFile()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-               .getChildFile ("Audio Music Apps")
+    return audioMusicAppsFolder()
                .getChildFile ("Vardun/User Manuals")
                .getChildFile ("LumiverPX2741 Manual.pdf");
 }

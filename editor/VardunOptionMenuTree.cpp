@@ -1,6 +1,7 @@
 #include "VardunOptionMenuTree.h"
 
 #include "PresetFolderPath.h"
+#include "ProductInfo.h"
 
 #include <cstdlib>
 
@@ -29,9 +30,7 @@ namespace
 
 VardunOptionMenuTree::VardunOptionMenuTree (const juce::String& componentName)
     : juce::Label (componentName, {}),
-      directoryPath (juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-                         .getChildFile ("Audio Music Apps")
-                         .getFullPathName())
+      directoryPath (audioMusicAppsFolder().getFullPathName())
 {
     setJustificationType (juce::Justification::centred);
     setColour (juce::Label::textColourId, juce::Colours::white);
