@@ -231,6 +231,9 @@ private:
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
 
+    /** The last values given to the modules, by parameter index from rateIndex to levelIndex. */
+    float* const lastValues[levelIndex - rateIndex + 1] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
+
     /** Guards every ProgramSlots::presetPath; never taken on the audio thread. */
     juce::CriticalSection presetPathLock;
 

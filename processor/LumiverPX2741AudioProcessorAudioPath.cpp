@@ -220,8 +220,6 @@ void LumiverPX2741AudioProcessor::forceCalcParams()
             module->setBpm (currentBpm);
     }
 
-    float* const lastValues[] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
-
     for (int k = rateIndex; k <= levelIndex; ++k)
     {
         const float value = toModuleRange (currentParams[k].load());
@@ -370,8 +368,6 @@ void LumiverPX2741AudioProcessor::pushParameters (int waveType)
 
     pushSwitch (moduleStereoModeIndex, currentParams[stereoIndex].load (std::memory_order_relaxed) > 0.0f, lastStereo, target);
     pushSwitch (moduleSyncOnIndex, currentParams[syncIndex].load (std::memory_order_relaxed) > 0.0f, lastSync, target);
-
-    float* const lastValues[] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
 
     for (int k = rateIndex; k <= levelIndex; ++k)
         pushValue (k, toModuleRange (currentParams[k].load (std::memory_order_relaxed)), *lastValues[k - rateIndex], target);
