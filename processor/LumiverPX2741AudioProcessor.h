@@ -211,6 +211,7 @@ public:
 
 private:
     static bool isValidProgram (int program) noexcept;
+    static bool isValidProgramSlot (int program, int slot) noexcept;
 
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;
