@@ -300,14 +300,9 @@ void LumiverPX2741AudioProcessor::processSection (juce::AudioBuffer<float>& buff
     const float onBypass = currentParams[onBypassIndex].load (std::memory_order_relaxed);
     effectOn = onBypass > 0.0f;
 
+    // Off and silent: the input passes as it stands (a mono input already copied above).
     if (onBypass == 0.0f && onGain < silenceThreshold)
-    {
-        if (numIn == 1 && numOut >= 2 && numSamples > 0)
-            for (int channel = 1; channel < std::min (numOut, numChannels); ++channel)
-                copySamples (left, buffer.getWritePointer (channel) + startSample, numSamples);
-
         return;
-    }
 
     copySamples (left, dryBufferL.get(), numSamples);
 
