@@ -302,7 +302,7 @@ void LumiverPX2741AudioProcessorEditor::showRateKnobFor (float syncValue)
 void LumiverPX2741AudioProcessorEditor::refreshSlotControls()
 {
     auto& processor = getProcessor();
-    const auto& program = processor.programs[processor.getCurrentProgram()];
+    const auto& program = processor.getCurrentProgramSlots();
 
     abButton_->setToggleState (program.activeChannel.load() != 0, juce::dontSendNotification);
     abCopyButton_->setImage (loadCopyImage (abButton_->getToggleState()));
@@ -435,13 +435,13 @@ void LumiverPX2741AudioProcessorEditor::showNewerVersionAlert()
 void LumiverPX2741AudioProcessorEditor::switchSlot()
 {
     auto& processor = getProcessor();
-    auto& program = processor.programs[processor.getCurrentProgram()];
+    auto& program = processor.getCurrentProgramSlots();
 
     const int newSlot = abButton_->getToggleState() ? 1 : 0;
     const auto copyArt = loadCopyImage (newSlot == 1);
 
     program.activeChannel.store (newSlot);
-    presetMenu_->setSelectedFilePath (processor.getPresetPath (processor.getCurrentProgram(), newSlot));
+    presetMenu_->setSelectedFilePath (processor.getActivePresetPath());
     abCopyButton_->setImage (copyArt);
 
     // getParameter now reads the new slot: the host and the live values take it over.
@@ -454,7 +454,7 @@ void LumiverPX2741AudioProcessorEditor::switchSlot()
 void LumiverPX2741AudioProcessorEditor::copySlot()
 {
     auto& processor = getProcessor();
-    auto& program = processor.programs[processor.getCurrentProgram()];
+    auto& program = processor.getCurrentProgramSlots();
 
     // The active slot is the source, so nothing audible changes.
     const int source = abButton_->getToggleState() ? 1 : 0;

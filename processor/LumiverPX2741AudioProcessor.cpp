@@ -176,6 +176,11 @@ int LumiverPX2741AudioProcessor::getCurrentProgramIndex() const noexcept
     return juce::jlimit (0, numPrograms - 1, currentProgram.load());
 }
 
+ProgramSlots& LumiverPX2741AudioProcessor::getCurrentProgramSlots() noexcept
+{
+    return programs[getCurrentProgramIndex()];
+}
+
 std::atomic<float>* LumiverPX2741AudioProcessor::getActiveSlotParams() noexcept
 {
     const int program = getCurrentProgramIndex();

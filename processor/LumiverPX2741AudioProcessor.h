@@ -158,6 +158,9 @@ public:
     /** Stores the preset path of one slot of one program; a bad index is ignored. */
     void setPresetPath (int program, int slot, const juce::String& path);
 
+    /** The current program's record; a currentProgram out of range reads as the nearest program. */
+    ProgramSlots& getCurrentProgramSlots() noexcept;
+
     /** The preset path of the current program's active slot. */
     juce::String getActivePresetPath() const;
 
