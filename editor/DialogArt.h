@@ -10,16 +10,20 @@
 */
 namespace DialogArt
 {
-    // Selector numbers by name, for the panels that fix them.
+    // Selector numbers by name, for the panels and the editor that fix them.
     constexpr int okButtonImage = 1;
     constexpr int cancelButtonImage = 3;
+    constexpr int saveButtonImage = 5;
+    constexpr int newFolderButtonImage = 8;
     constexpr int asteriskIcon = 1;
     constexpr int frownIcon = 4;
+    constexpr int saveAsTitleArt = 1;
 
     /** How often a shown panel checks which of its buttons may be used. */
     constexpr int usablePollIntervalMs = 200;
 
-    /** Decodes embedded PNG bytes; a null image if they do not decode. */
+    /** Decodes embedded PNG bytes, the editor's own artwork as well; a null
+        image if they do not decode. */
     juce::Image decode (const char* data, int numBytes);
 
     /** Button-image types: 3 and 4 CANCEL, 5 SAVE, 7 IMPORT, 8 NEW FOLDER,

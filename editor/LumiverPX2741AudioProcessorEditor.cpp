@@ -1,4 +1,5 @@
 #include "LumiverPX2741AudioProcessorEditor.h"
+#include "DialogArt.h"
 #include "PresetFolderPath.h"
 
 #include "LumiverModulationUpperPanelBinImg.h"
@@ -6,11 +7,6 @@
 
 namespace
 {
-    juce::Image loadImage (const char* data, int size)
-    {
-        return juce::ImageFileFormat::loadFrom (data, (size_t) size);
-    }
-
     constexpr int knobFrames = 101;
     constexpr int syncKnobFrames = 19;
     constexpr int typeSwitchFrames = 3;
@@ -19,16 +15,6 @@ namespace
     constexpr double syncKnobDoubleClickValue = 0.0;
 
     const juce::Rectangle<int> overlayBounds (0, 0, 325, 454);
-
-    // Panel settings: browser type, title art, button images and icons.
-    constexpr int saveBrowserType = 5;
-    constexpr int saveAsTitleArt = 1;
-    constexpr int okButtonImage = 1;
-    constexpr int cancelButtonImage = 3;
-    constexpr int saveButtonImage = 5;
-    constexpr int newFolderButtonImage = 8;
-    constexpr int asteriskIcon = 1;
-    constexpr int frownIcon = 4;
 
     const juce::Colour presetNameColour (0, 0, 0);
 
@@ -50,22 +36,22 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
 
     setLookAndFeel (&lookAndFeel);
 
-    backgroundImage = loadImage (bg_tremolo_png, bg_tremolo_pngSize);
+    backgroundImage = DialogArt::decode (bg_tremolo_png, bg_tremolo_pngSize);
     setSize (backgroundImage.getWidth(), backgroundImage.getHeight());
 
     auto& processor = getProcessor();
     const auto isOn = [&processor] (int index) { return processor.getParameter (index) > 0.0f; };
 
     fileButton_ = std::make_unique<Vardun2StateKickButton> ("fileButton_");
-    fileButton_->setImage (loadImage (file_png, file_pngSize));
+    fileButton_->setImage (DialogArt::decode (file_png, file_pngSize));
     addButton (*fileButton_, { 6, 3, 58, 26 });
 
     presetDecButton_ = std::make_unique<Vardun2StateKickButton> ("presetDecButton_");
-    presetDecButton_->setImage (loadImage (left_png, left_pngSize));
+    presetDecButton_->setImage (DialogArt::decode (left_png, left_pngSize));
     addButton (*presetDecButton_, { 263, 3, 29, 26 });
 
     presetIncButton_ = std::make_unique<Vardun2StateKickButton> ("presetIncButton_");
-    presetIncButton_->setImage (loadImage (right_png, right_pngSize));
+    presetIncButton_->setImage (DialogArt::decode (right_png, right_pngSize));
     addButton (*presetIncButton_, { 292, 3, 29, 26 });
 
     presetMenu_ = std::make_unique<VardunPresetMenu> ("presetMenu_");
@@ -78,7 +64,7 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
 
     // The switch starts off and the copy art at A to B; the first tick sets both.
     abButton_ = std::make_unique<Vardun2StateButton> ("abButton_");
-    abButton_->setImage (loadImage (ab_png, ab_pngSize));
+    abButton_->setImage (DialogArt::decode (ab_png, ab_pngSize));
     addButton (*abButton_, { 92, 35, 62, 23 });
 
     abCopyButton_ = std::make_unique<Vardun2StateKickButton> ("abCopyButton_");
@@ -86,22 +72,22 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     addButton (*abCopyButton_, { 163, 30, 75, 25 });
 
     bypassButton_ = std::make_unique<Vardun4StateButton3PDT> ("bypassButton_");
-    bypassButton_->setImage (loadImage (bypass_png, bypass_pngSize));
+    bypassButton_->setImage (DialogArt::decode (bypass_png, bypass_pngSize));
     bypassButton_->setToggleState (isOn (onBypassIndex), juce::dontSendNotification);
     addButton (*bypassButton_, { 222, 354, 90, 99 });
 
     stereoSpreadButton_ = std::make_unique<Vardun2StateButton> ("stereoSpreadButton_");
-    stereoSpreadButton_->setImage (loadImage (stereo_png, stereo_pngSize));
+    stereoSpreadButton_->setImage (DialogArt::decode (stereo_png, stereo_pngSize));
     stereoSpreadButton_->setToggleState (isOn (stereoIndex), juce::dontSendNotification);
     addButton (*stereoSpreadButton_, { 263, 62, 54, 22 });
 
     syncButton_ = std::make_unique<Vardun2StateButton> ("syncButton_");
-    syncButton_->setImage (loadImage (sync_png, sync_pngSize));
+    syncButton_->setImage (DialogArt::decode (sync_png, sync_pngSize));
     syncButton_->setToggleState (isOn (syncIndex), juce::dontSendNotification);
     addButton (*syncButton_, { 7, 62, 54, 22 });
 
     typeKnob_ = std::make_unique<VardunVerticalSwitch2> ("typeKnob_");
-    typeKnob_->setImage (loadImage (type_png, type_pngSize), typeSwitchFrames);
+    typeKnob_->setImage (DialogArt::decode (type_png, type_pngSize), typeSwitchFrames);
     typeKnob_->setRange (0.0, 1.0, 0.5);
     typeKnob_->setTextBoxStyle (juce::Slider::NoTextBox, false, 0, 0);
     typeKnob_->setValue (processor.getParameter (tremoloTypeIndex), juce::dontSendNotification);
@@ -119,41 +105,42 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
 
     // The two rate knobs share one place; the sync switch decides which one shows.
     rateKnob_ = std::make_unique<VardunModDelayFreq20HzMaxLog30Knob> ("rateKnob_");
-    rateKnob_->setImage (loadImage (rate_png, rate_pngSize), knobFrames);
+    rateKnob_->setImage (DialogArt::decode (rate_png, rate_pngSize), knobFrames);
     rateKnob_->setPopupDisplayEnabled (true, false, this);
     addKnob (*rateKnob_, rateIndex, knobDoubleClickValue, false, { 14, 126, 73, 72 });
 
     rateSyncKnob_ = std::make_unique<VardunModDelaySyncKnob> ("rateSyncKnob_");
-    rateSyncKnob_->setImage (loadImage (rate_sync_png, rate_sync_pngSize), syncKnobFrames);
+    rateSyncKnob_->setImage (DialogArt::decode (rate_sync_png, rate_sync_pngSize), syncKnobFrames);
     rateSyncKnob_->setPopupDisplayEnabled (true, false, this);
     addKnob (*rateSyncKnob_, rateSyncIndex, syncKnobDoubleClickValue, false, { 14, 126, 73, 72 });
 
     showRateKnobFor (processor.getParameter (syncIndex));
 
     shapeKnob_ = std::make_unique<VardunKnob> ("shapeKnob_");
-    shapeKnob_->setImage (loadImage (shape_png, shape_pngSize), knobFrames);
+    shapeKnob_->setImage (DialogArt::decode (shape_png, shape_pngSize), knobFrames);
     addKnob (*shapeKnob_, shapeIndex, knobDoubleClickValue, true, { 68, 225, 73, 72 });
 
     depthKnob_ = std::make_unique<VardunKnob> ("depthKnob_");
-    depthKnob_->setImage (loadImage (depth_png, depth_pngSize), knobFrames);
+    depthKnob_->setImage (DialogArt::decode (depth_png, depth_pngSize), knobFrames);
     addKnob (*depthKnob_, depthIndex, knobDoubleClickValue, true, { 180, 225, 73, 72 });
 
     levelKnob_ = std::make_unique<VardunKnob> ("levelKnob_");
-    levelKnob_->setImage (loadImage (level_png, level_pngSize), knobFrames);
+    levelKnob_->setImage (DialogArt::decode (level_png, level_pngSize), knobFrames);
     addKnob (*levelKnob_, levelIndex, knobDoubleClickValue, true, { 237, 126, 73, 72 });
 
     aboutShowButton_ = std::make_unique<Vardun2StateKickButton> ("aboutShowButton_");
     addButton (*aboutShowButton_, { 15, 383, 109, 58 });
 
-    // The about screen is as large as its image, which is loaded here only for its size.
+    // The about screen sizes itself to its image.
     aboutContainer_ = std::make_unique<VardunSplashScreen> ("aboutContainer_");
-    addControl (*aboutContainer_, false, loadImage (about_px_png, about_px_pngSize).getBounds());
+    addControl (*aboutContainer_, false, aboutContainer_->getLocalBounds());
 
     // The overlays cover the window; none of them takes the modal state from
     // the editor, which is never modal itself.
     savePresetBrowser_ = std::make_unique<VardunPresetBrowser> ("savePresetBrowser_", presetRootFolder(), presetFilePattern,
-                                                                saveBrowserType, saveAsTitleArt, saveButtonImage,
-                                                                cancelButtonImage, newFolderButtonImage,
+                                                                VardunFileBrowser::saveBrowserType, DialogArt::saveAsTitleArt,
+                                                                DialogArt::saveButtonImage, DialogArt::cancelButtonImage,
+                                                                DialogArt::newFolderButtonImage,
                                                                 &processor, presetMenu_.get());
     savePresetBrowser_->needChangeParentModal (false);
     addControl (*savePresetBrowser_, false, overlayBounds);
@@ -163,7 +150,8 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     overwritePresetComponent_->needChangeParentModal (false);
     addControl (*overwritePresetComponent_, false, overlayBounds);
 
-    alert_ = std::make_unique<VardunAlertComponent> ("alert_", asteriskIcon, okButtonImage, cancelButtonImage);
+    alert_ = std::make_unique<VardunAlertComponent> ("alert_", DialogArt::asteriskIcon, DialogArt::okButtonImage,
+                                                    DialogArt::cancelButtonImage);
     alert_->needChangeParentModal (false);
     addControl (*alert_, false, overlayBounds);
 
@@ -314,7 +302,7 @@ void LumiverPX2741AudioProcessorEditor::showRateKnobFor (float syncValue)
 void LumiverPX2741AudioProcessorEditor::refreshSlotControls()
 {
     auto& processor = getProcessor();
-    const auto& program = processor.programs[processor.getCurrentProgram()];
+    const auto& program = processor.getCurrentProgramSlots();
 
     abButton_->setToggleState (program.activeChannel.load() != 0, juce::dontSendNotification);
     abCopyButton_->setImage (loadCopyImage (abButton_->getToggleState()));
@@ -324,8 +312,8 @@ juce::Image LumiverPX2741AudioProcessorEditor::loadCopyImage (bool slotBActive)
 {
     using namespace LumiverModulationUpperPanelBinImg;
 
-    return slotBActive ? loadImage (btoa_png, btoa_pngSize)
-                       : loadImage (atob_png, atob_pngSize);
+    return slotBActive ? DialogArt::decode (btoa_png, btoa_pngSize)
+                       : DialogArt::decode (atob_png, atob_pngSize);
 }
 
 //==============================================================================
@@ -423,6 +411,13 @@ void LumiverPX2741AudioProcessorEditor::loadSelectedPreset()
     if (presetMenu_->readPreset (&processor, path) == presetNewerVersion)
         showNewerVersionAlert();
 
+    announceProgramChange();
+}
+
+void LumiverPX2741AudioProcessorEditor::announceProgramChange()
+{
+    // The program flag before the one the poll takes, as every raiser does.
+    auto& processor = getProcessor();
     processor.programChanged.store (true);
     processor.parametersChanged.store (true, std::memory_order_release);
     processor.updateHostDisplay();
@@ -434,34 +429,32 @@ void LumiverPX2741AudioProcessorEditor::showNewerVersionAlert()
                       + "\nwas made using a newer version of " + productName
                       + ".\nTo use this preset correctly, please install the newest version from: "
                       + downloadPageAddress);
-    alert_->show (1, asteriskIcon);
+    alert_->show (1, DialogArt::asteriskIcon);
 }
 
 void LumiverPX2741AudioProcessorEditor::switchSlot()
 {
     auto& processor = getProcessor();
-    auto& program = processor.programs[processor.getCurrentProgram()];
+    auto& program = processor.getCurrentProgramSlots();
 
     const int newSlot = abButton_->getToggleState() ? 1 : 0;
     const auto copyArt = loadCopyImage (newSlot == 1);
 
     program.activeChannel.store (newSlot);
-    presetMenu_->setSelectedFilePath (processor.getPresetPath (processor.getCurrentProgram(), newSlot));
+    presetMenu_->setSelectedFilePath (processor.getActivePresetPath());
     abCopyButton_->setImage (copyArt);
 
     // getParameter now reads the new slot: the host and the live values take it over.
     for (int k = 0; k < numParameters; ++k)
         sendParameter (k, processor.getParameter (k));
 
-    processor.programChanged.store (true);
-    processor.parametersChanged.store (true, std::memory_order_release);
-    processor.updateHostDisplay();
+    announceProgramChange();
 }
 
 void LumiverPX2741AudioProcessorEditor::copySlot()
 {
     auto& processor = getProcessor();
-    auto& program = processor.programs[processor.getCurrentProgram()];
+    auto& program = processor.getCurrentProgramSlots();
 
     // The active slot is the source, so nothing audible changes.
     const int source = abButton_->getToggleState() ? 1 : 0;
@@ -502,8 +495,7 @@ void LumiverPX2741AudioProcessorEditor::fileMenuResult (int itemId)
             break;
 
         case savePresetAsItem:
-            createPresetFolder();
-            savePresetBrowser_->show();
+            showSaveBrowser();
             break;
 
         case userManualItem:
@@ -527,15 +519,19 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
 
     if (file.existsAsFile())
     {
-        overwritePresetComponent_->targetFile = file;
-        overwritePresetComponent_->setTitle (VardunOverwriteComponent::questionFor (file));
-        overwritePresetComponent_->show (2, asteriskIcon);
+        overwritePresetComponent_->askToOverwrite (file);
     }
     else
     {
-        createPresetFolder();
-        savePresetBrowser_->show();
+        showSaveBrowser();
     }
+}
+
+void LumiverPX2741AudioProcessorEditor::showSaveBrowser()
+{
+    // The browser opens in the preset root, which may not exist yet.
+    createPresetFolder();
+    savePresetBrowser_->show();
 }
 
 void LumiverPX2741AudioProcessorEditor::openUserManual()
@@ -549,14 +545,13 @@ void LumiverPX2741AudioProcessorEditor::openUserManual()
     else
     {
         alert_->setTitle ("User manual on: \"" + manual.getFullPathName() + "\" is not available.");
-        alert_->show (1, frownIcon);
+        alert_->show (1, DialogArt::frownIcon);
     }
 }
 
 juce::File LumiverPX2741AudioProcessorEditor::getUserManualFile()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-               .getChildFile ("Audio Music Apps")
+    return audioMusicAppsFolder()
                .getChildFile ("Vardun/User Manuals")
                .getChildFile ("LumiverPX2741 Manual.pdf");
 }

@@ -60,8 +60,6 @@ public:
     /** How many ticks re-select the preset after a program change. */
     static constexpr int presetMenuResyncTicks = 3;
 
-    static constexpr const char* presetFileExtension = ".vpxp";
-    static constexpr const char* presetFilePattern = "*.vpxp";
     static constexpr const char* websiteAddress = "https://vardun.example.com/";
     static constexpr const char* downloadPageAddress = "https://vardun.example.com/downloads";
 
@@ -140,9 +138,14 @@ private:
     /** Stores the menu's selected path in the active slot, loads it and tells the host. */
     void loadSelectedPreset();
 
+    /** Raises programChanged, then parametersChanged, and asks the host to
+        update its display: the poll re-syncs the menu and the controls. */
+    void announceProgramChange();
+
     void showNewerVersionAlert();
     void showFileMenu();
     void savePreset();
+    void showSaveBrowser();
     void openUserManual();
 
     void switchSlot();

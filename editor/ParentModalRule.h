@@ -19,7 +19,6 @@ class ParentModalRule
 {
 public:
     void setChangesParent (bool shouldChangeParent) noexcept   { changesParent = shouldChangeParent; }
-    bool getChangesParent() const noexcept                     { return changesParent; }
 
     /** Takes the modal state from a modal parent (flag set), then makes the panel
         modal with keyboard focus, which also makes it visible. A panel that holds

@@ -27,6 +27,16 @@ bool PresetFolderPath::isInside (const juce::File& root, const juce::File& file)
         && withoutDotParts (file.getFullPathName()).isAChildOf (withoutDotParts (root.getFullPathName()));
 }
 
+bool PresetFolderPath::isInTree (const juce::File& root, const juce::File& file)
+{
+    return file == root || isInside (root, file);
+}
+
+juce::File PresetFolderPath::getChildNamed (const juce::File& folder, const juce::String& name)
+{
+    return juce::File::createFileWithoutCheckingPath (folder.getFullPathName() + juce::File::getSeparatorString() + name);
+}
+
 juce::String PresetFolderPath::getRelativePath (const juce::File& root, const juce::File& file)
 {
     if (! isInside (root, file))
@@ -46,8 +56,7 @@ juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String
     }
 
     // Walked part by part from the root: a ".." at the root climbs out, and a
-    // name such as "~draft.vpxp" stays a plain name (getChildFile would take
-    // it for a home folder).
+    // name such as "~draft.vpxp" stays a plain name.
     auto file = root;
 
     for (const auto& part : juce::StringArray::fromTokens (text, "/", {}))
@@ -64,7 +73,7 @@ juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String
         }
         else
         {
-            file = juce::File::createFileWithoutCheckingPath (file.getFullPathName() + juce::File::getSeparatorString() + part);
+            file = getChildNamed (file, part);
         }
     }
 

@@ -15,6 +15,12 @@ public:
     /** True when file lies strictly below root (root itself is not inside). '..' parts are resolved; on Linux names are case-sensitive, so "LumiverPX2741 old" or a differently-cased folder is outside. */
     static bool isInside (const juce::File& root, const juce::File& file);
 
+    /** True when file is root itself or lies inside it, as isInside decides. */
+    static bool isInTree (const juce::File& root, const juce::File& file);
+
+    /** The file of that name in folder, the name taken as it stands: getChildFile would read a leading '~' as a home folder. */
+    static juce::File getChildNamed (const juce::File& folder, const juce::String& name);
+
     /** file's path relative to root, '/' separators, no leading separator; empty when file is not inside root. */
     static juce::String getRelativePath (const juce::File& root, const juce::File& file);
 

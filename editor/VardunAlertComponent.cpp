@@ -100,6 +100,13 @@ void VardunAlertComponent::needChangeParentModal (bool shouldChange)
     parentModal.setChangesParent (shouldChange);
 }
 
+void VardunAlertComponent::addTo (juce::Component& panel)
+{
+    panel.addChildComponent (*this);
+    setBounds (panel.getLocalBounds());
+    needChangeParentModal (true);
+}
+
 juce::Image VardunAlertComponent::loadButtonImage (juce::int32 type)
 {
     return DialogArt::buttonImage (type);

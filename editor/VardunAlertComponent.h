@@ -8,7 +8,8 @@
     The plug-in's own modal message box, drawn from the dialog artwork: the
     background, an icon 12 px from the top, a centred message and the OK and
     CANCEL image buttons. It covers the whole window when shown; its owner adds
-    it hidden with the bounds 0, 0, 325, 454.
+    it hidden with the bounds 0, 0, 325, 454 (a panel that opens it inside
+    itself through addTo).
 
     show (1, icon) offers OK alone, show (2, icon) OK and CANCEL; any other
     button count changes nothing. Both buttons just hide the box here; a box
@@ -43,6 +44,10 @@ public:
     /** Set by a panel that opens this box inside itself: the box then takes the
         modal state from it while shown. */
     virtual void needChangeParentModal (bool shouldChange);
+
+    /** Adds the box hidden to a panel that opens it inside itself, covering
+        that panel, and sets the parent-modal flag. */
+    void addTo (juce::Component& panel);
 
     /** Decodes the button image of a button-image type. */
     juce::Image loadButtonImage (juce::int32 type);

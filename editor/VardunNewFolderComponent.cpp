@@ -1,4 +1,5 @@
 #include "VardunNewFolderComponent.h"
+#include "PresetFolderPath.h"
 
 namespace
 {
@@ -33,9 +34,7 @@ VardunNewFolderComponent::VardunNewFolderComponent (const juce::String& componen
     cancelButton.setBounds (DialogArt::cancelBesideOk);
     cancelButton.addListener (this);
 
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
+    alertComponent_.addTo (*this);
 }
 
 void VardunNewFolderComponent::paint (juce::Graphics& g)
@@ -95,10 +94,9 @@ void VardunNewFolderComponent::createFolder()
     if (name.isEmpty() || fileBrowser == nullptr)
         return;
 
-    // Joined as text rather than through getChildFile, which would read a
-    // leading '~' as a home folder: the new folder always lands in the folder shown.
-    const auto folder = fileBrowser->getRoot().getFullPathName();
-    const juce::File target (folder + juce::File::getSeparatorString() + name);
+    // Not through getChildFile, which would read a leading '~' as a home
+    // folder: the new folder always lands in the folder shown.
+    const auto target = PresetFolderPath::getChildNamed (fileBrowser->getRoot(), name);
 
     if (target.exists())
         showError ("The folder name already exist! Try different name.");

@@ -1,6 +1,7 @@
 #include "VardunOptionMenuTree.h"
 
 #include "PresetFolderPath.h"
+#include "ProductInfo.h"
 
 #include <cstdlib>
 
@@ -29,9 +30,7 @@ namespace
 
 VardunOptionMenuTree::VardunOptionMenuTree (const juce::String& componentName)
     : juce::Label (componentName, {}),
-      directoryPath (juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-                         .getChildFile ("Audio Music Apps")
-                         .getFullPathName())
+      directoryPath (audioMusicAppsFolder().getFullPathName())
 {
     setJustificationType (juce::Justification::centred);
     setColour (juce::Label::textColourId, juce::Colours::white);
@@ -235,20 +234,14 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
     if (asRecursive && listable)
     {
         // Subfolders first, each completed (and numbered) before its parent.
-        juce::StringArray subfolderNames;
-        juce::Array<int> subfolderMenus;
-
         for (const auto& subfolder : directory.findChildFiles (juce::File::findDirectories, false, "*"))
         {
             if (enteredFolders.contains (resolvedPath (subfolder)))
                 continue;
 
-            subfolderNames.add (subfolder.getFileName());
-            subfolderMenus.add (createSubMenu (subfolder.getFullPathName(), false, found));
+            const int subMenu = createSubMenu (subfolder.getFullPathName(), false, found);
+            menu.addSubMenu (subfolder.getFileName(), *menus[subMenu], true);
         }
-
-        for (int k = 0; k < subfolderNames.size(); ++k)
-            menu.addSubMenu (subfolderNames[k], *menus[subfolderMenus[k]], true);
     }
 
     enteredFolders.removeString (resolvedDirectory);

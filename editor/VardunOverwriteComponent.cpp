@@ -23,15 +23,7 @@ VardunOverwriteComponent::VardunOverwriteComponent (const juce::String& componen
 {
     setTitle ({});
 
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
-}
-
-VardunOverwriteComponent::~VardunOverwriteComponent()
-{
-    processor = nullptr;
-    presetMenu = nullptr;
+    alertComponent_.addTo (*this);
 }
 
 void VardunOverwriteComponent::okButtonClicked()
@@ -52,25 +44,31 @@ bool VardunOverwriteComponent::overwriteTarget()
         return false;
     }
 
-    if (! presetMenu->writePreset (processor, targetFile.getFullPathName()))
-    {
-        reportSaveFailure (alertComponent_, targetFile);
+    if (! savePresetFile (*processor, *presetMenu, targetFile, alertComponent_))
         return false;
-    }
 
-    processor->setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), targetFile));
     processor->updateHostDisplay();
     hide();
     return true;
 }
 
-juce::String VardunOverwriteComponent::questionFor (const juce::File& presetFile)
+void VardunOverwriteComponent::askToOverwrite (const juce::File& presetFile)
 {
-    return "Are you sure you want to overwrite this preset?\n\n" + describe (presetFile);
+    targetFile = presetFile;
+    setTitle ("Are you sure you want to overwrite this preset?\n\n" + describe (presetFile));
+    show (2, DialogArt::asteriskIcon);
 }
 
-void VardunOverwriteComponent::reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile)
+bool VardunOverwriteComponent::savePresetFile (LumiverPX2741AudioProcessor& processorToSave, VardunPresetMenu& menu,
+                                               const juce::File& presetFile, VardunAlertComponent& failureAlert)
 {
-    alert.setTitle ("Couldn't save the preset!\n\n" + describe (presetFile));
-    alert.show (1, DialogArt::frownIcon);
+    if (! menu.writePreset (&processorToSave, presetFile.getFullPathName()))
+    {
+        failureAlert.setTitle ("Couldn't save the preset!\n\n" + describe (presetFile));
+        failureAlert.show (1, DialogArt::frownIcon);
+        return false;
+    }
+
+    processorToSave.setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), presetFile));
+    return true;
 }

@@ -7,8 +7,7 @@ class VardunPresetMenu;
 
 /**
     The question asked before an existing preset file is overwritten: the
-    alert with OK and CANCEL (asterisk icon). The caller sets targetFile and
-    the title, then shows it with two buttons.
+    alert with OK and CANCEL (asterisk icon), opened by askToOverwrite.
 
     OK writes the processor's current preset over targetFile through the preset
     menu, stores the file's path relative to the preset root in the current
@@ -25,16 +24,20 @@ class VardunOverwriteComponent : public VardunAlertComponent
 public:
     VardunOverwriteComponent (const juce::String& componentName, LumiverPX2741AudioProcessor* processor,
                               VardunPresetMenu* presetMenu);
-    ~VardunOverwriteComponent() override;
 
     void okButtonClicked() override;
     void cancelButtonClicked() override;
 
-    /** The question for a file inside the preset root, its relative path in double quotes. */
-    static juce::String questionFor (const juce::File& presetFile);
+    /** Sets targetFile, titles the box with the question for it (its path in the
+        preset tree, in double quotes) and shows it with OK and CANCEL. */
+    void askToOverwrite (const juce::File& presetFile);
 
-    /** Titles an alert with the message that a preset file could not be saved, and shows it with OK alone. */
-    static void reportSaveFailure (VardunAlertComponent& alert, const juce::File& presetFile);
+    /** Writes the processor's current preset to presetFile through the preset
+        menu and stores the file's path in the preset tree in the current
+        program's active slot; true when written. A failed write stores nothing
+        and is reported in failureAlert, with OK alone. */
+    static bool savePresetFile (LumiverPX2741AudioProcessor& processor, VardunPresetMenu& presetMenu,
+                                const juce::File& presetFile, VardunAlertComponent& failureAlert);
 
     juce::File targetFile;
 

@@ -4,17 +4,6 @@
 #include "PresetFolderPath.h"
 #include "VardunPresetMenu.h"
 
-namespace
-{
-    constexpr const char* presetExtension = ".vpxp";
-
-    /** The root itself, or a file or folder below it. */
-    bool isInTree (const juce::File& root, const juce::File& file)
-    {
-        return file == root || PresetFolderPath::isInside (root, file);
-    }
-}
-
 VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, const juce::File& root, const juce::String& pattern,
                                           juce::int32 type, juce::int32 titleType, juce::int32 okType,
                                           juce::int32 cancelType, juce::int32 newFolderType,
@@ -24,18 +13,8 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
       processor (processorToSave),
       overwriteComponent_ ("overwriteComponent_", processorToSave, menu)
 {
-    addChildComponent (overwriteComponent_);
-    overwriteComponent_.needChangeParentModal (true);
-
-    addChildComponent (alertComponent_);
-    alertComponent_.setBounds (getLocalBounds());
-    alertComponent_.needChangeParentModal (true);
-}
-
-VardunPresetBrowser::~VardunPresetBrowser()
-{
-    presetMenu = nullptr;
-    processor = nullptr;
+    overwriteComponent_.addTo (*this);
+    alertComponent_.addTo (*this);
 }
 
 bool VardunPresetBrowser::choiceIsInTree() const
@@ -43,7 +22,9 @@ bool VardunPresetBrowser::choiceIsInTree() const
     const auto* browser = getBrowserComponent();
     const auto root = presetRootFolder();
 
-    return browser != nullptr && isInTree (root, browser->getRoot()) && isInTree (root, browser->getSelectedFile (0));
+    return browser != nullptr
+        && PresetFolderPath::isInTree (root, browser->getRoot())
+        && PresetFolderPath::isInTree (root, browser->getSelectedFile (0));
 }
 
 void VardunPresetBrowser::timerCallback()
@@ -67,11 +48,6 @@ void VardunPresetBrowser::okButtonClicked()
         processor->updateHostDisplay();
 }
 
-void VardunPresetBrowser::cancelButtonClicked()
-{
-    hide();
-}
-
 void VardunPresetBrowser::createNewFolder()
 {
     if (choiceIsInTree())
@@ -89,25 +65,19 @@ void VardunPresetBrowser::savePreset()
     if (file == browser->getRoot())
         return;   // no name typed
 
-    if (! file.getFileName().endsWith (presetExtension))
-        file = file.getSiblingFile (file.getFileName() + presetExtension);
+    if (! file.getFileName().endsWith (presetFileExtension))
+        file = PresetFolderPath::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
 
     if (file.exists())
     {
         overwriteComponent_.setBounds (getLocalBounds());
-        overwriteComponent_.targetFile = file;
-        overwriteComponent_.setTitle (VardunOverwriteComponent::questionFor (file));
-        overwriteComponent_.show (2, DialogArt::asteriskIcon);
+        overwriteComponent_.askToOverwrite (file);
         return;
     }
 
-    if (! presetMenu->writePreset (processor, file.getFullPathName()))
-    {
-        VardunOverwriteComponent::reportSaveFailure (alertComponent_, file);
+    if (! VardunOverwriteComponent::savePresetFile (*processor, *presetMenu, file, alertComponent_))
         return;
-    }
 
-    processor->setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), file));
     browser->refresh();
     hide();
 }

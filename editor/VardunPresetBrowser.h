@@ -33,11 +33,9 @@ public:
                          juce::int32 browserType, juce::int32 titleArtType, juce::int32 okImageType,
                          juce::int32 cancelImageType, juce::int32 newFolderImageType,
                          LumiverPX2741AudioProcessor* processor, VardunPresetMenu* presetMenu);
-    ~VardunPresetBrowser() override;
 
     void timerCallback() override;
     void okButtonClicked() override;
-    void cancelButtonClicked() override;
     void createNewFolder() override;
 
     /** Saves under the typed name, or asks first when the file exists; does nothing outside the tree. */

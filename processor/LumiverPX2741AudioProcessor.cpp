@@ -176,6 +176,11 @@ int LumiverPX2741AudioProcessor::getCurrentProgramIndex() const noexcept
     return juce::jlimit (0, numPrograms - 1, currentProgram.load());
 }
 
+ProgramSlots& LumiverPX2741AudioProcessor::getCurrentProgramSlots() noexcept
+{
+    return programs[getCurrentProgramIndex()];
+}
+
 std::atomic<float>* LumiverPX2741AudioProcessor::getActiveSlotParams() noexcept
 {
     const int program = getCurrentProgramIndex();
@@ -187,10 +192,15 @@ bool LumiverPX2741AudioProcessor::isValidProgram (int program) noexcept
     return (unsigned int) program < (unsigned int) numPrograms;
 }
 
+bool LumiverPX2741AudioProcessor::isValidProgramSlot (int program, int slot) noexcept
+{
+    return isValidProgram (program) && ProgramSlots::isValidSlot (slot);
+}
+
 //==============================================================================
 juce::String LumiverPX2741AudioProcessor::getPresetPath (int program, int slot) const
 {
-    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
+    if (! isValidProgramSlot (program, slot))
         return {};
 
     const juce::ScopedLock lock (presetPathLock);
@@ -199,7 +209,7 @@ juce::String LumiverPX2741AudioProcessor::getPresetPath (int program, int slot) 
 
 void LumiverPX2741AudioProcessor::setPresetPath (int program, int slot, const juce::String& path)
 {
-    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
+    if (! isValidProgramSlot (program, slot))
         return;
 
     const juce::ScopedLock lock (presetPathLock);

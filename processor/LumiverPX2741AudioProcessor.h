@@ -158,6 +158,9 @@ public:
     /** Stores the preset path of one slot of one program; a bad index is ignored. */
     void setPresetPath (int program, int slot, const juce::String& path);
 
+    /** The current program's record; a currentProgram out of range reads as the nearest program. */
+    ProgramSlots& getCurrentProgramSlots() noexcept;
+
     /** The preset path of the current program's active slot. */
     juce::String getActivePresetPath() const;
 
@@ -211,6 +214,7 @@ public:
 
 private:
     static bool isValidProgram (int program) noexcept;
+    static bool isValidProgramSlot (int program, int slot) noexcept;
 
     ModuleModel* getModule (int waveType) noexcept;
     int getActiveSlot (int program) const noexcept;
@@ -230,6 +234,9 @@ private:
     void applyOnOffRamp (float* left, float* right, int numSamples);
 
     ModuleModel* const modules[numWaveTypes] = { &sineWave, &squareWave, &triangleWave };
+
+    /** The last values given to the modules, by parameter index from rateIndex to levelIndex. */
+    float* const lastValues[levelIndex - rateIndex + 1] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
 
     /** Guards every ProgramSlots::presetPath; never taken on the audio thread. */
     juce::CriticalSection presetPathLock;

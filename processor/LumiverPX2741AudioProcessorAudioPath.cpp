@@ -220,8 +220,6 @@ void LumiverPX2741AudioProcessor::forceCalcParams()
             module->setBpm (currentBpm);
     }
 
-    float* const lastValues[] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
-
     for (int k = rateIndex; k <= levelIndex; ++k)
     {
         const float value = toModuleRange (currentParams[k].load());
@@ -302,14 +300,9 @@ void LumiverPX2741AudioProcessor::processSection (juce::AudioBuffer<float>& buff
     const float onBypass = currentParams[onBypassIndex].load (std::memory_order_relaxed);
     effectOn = onBypass > 0.0f;
 
+    // Off and silent: the input passes as it stands (a mono input already copied above).
     if (onBypass == 0.0f && onGain < silenceThreshold)
-    {
-        if (numIn == 1 && numOut >= 2 && numSamples > 0)
-            for (int channel = 1; channel < std::min (numOut, numChannels); ++channel)
-                copySamples (left, buffer.getWritePointer (channel) + startSample, numSamples);
-
         return;
-    }
 
     copySamples (left, dryBufferL.get(), numSamples);
 
@@ -370,8 +363,6 @@ void LumiverPX2741AudioProcessor::pushParameters (int waveType)
 
     pushSwitch (moduleStereoModeIndex, currentParams[stereoIndex].load (std::memory_order_relaxed) > 0.0f, lastStereo, target);
     pushSwitch (moduleSyncOnIndex, currentParams[syncIndex].load (std::memory_order_relaxed) > 0.0f, lastSync, target);
-
-    float* const lastValues[] = { &lastRate, &lastRateSync, &lastShape, &lastDepth, &lastLevel };
 
     for (int k = rateIndex; k <= levelIndex; ++k)
         pushValue (k, toModuleRange (currentParams[k].load (std::memory_order_relaxed)), *lastValues[k - rateIndex], target);

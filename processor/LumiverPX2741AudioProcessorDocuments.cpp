@@ -243,7 +243,7 @@ void LumiverPX2741AudioProcessor::readPresetElement (juce::XmlElement* firstValu
 
 void LumiverPX2741AudioProcessor::storePresetElement (juce::XmlElement* firstValue, int program, int slot)
 {
-    if (! isValidProgram (program) || ! ProgramSlots::isValidSlot (slot))
+    if (! isValidProgramSlot (program, slot))
         return;
 
     int index = 0;

@@ -1,8 +1,11 @@
 #include "ProductInfo.h"
 
+juce::File audioMusicAppsFolder()
+{
+    return juce::File::getSpecialLocation (juce::File::userMusicDirectory).getChildFile ("Audio Music Apps");
+}
+
 juce::File presetRootFolder()
 {
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-               .getChildFile ("Audio Music Apps")
-               .getChildFile ("Vardun/Presets/LumiverPX2741");
+    return audioMusicAppsFolder().getChildFile ("Vardun/Presets/LumiverPX2741");
 }
