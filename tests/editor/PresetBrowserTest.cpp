@@ -52,7 +52,8 @@ TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRel
 
     for (const auto& c : { Case { "", "Mellow", "Mellow.vpxp" }, Case { "", "Mellow.VPXP", "Mellow.VPXP.vpxp" },
                            Case { "", "Mellow.vpxp", "Mellow.vpxp" }, Case { "Pads", "Mellow", "Pads/Mellow.vpxp" },
-                           Case { "", "Pads/Mellow", "Pads/Mellow.vpxp" }, Case { "..", "Mellow", nullptr },
+                           Case { "", "Pads/Mellow", "Pads/Mellow.vpxp" }, Case { "", "Pads/~take", "Pads/~take.vpxp" },
+                           Case { "..", "Mellow", nullptr },
                            Case { "../LumiverPX2741 old", "Mellow", nullptr }, Case { "../lumiverpx2741", "Mellow", nullptr },
                            Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", nullptr },
                            Case { "", "../LumiverPX2741 old/Mellow", nullptr },
