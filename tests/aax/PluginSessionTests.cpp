@@ -7,6 +7,7 @@
 #include "FakeHostInterfaces.h"
 #include "FixedTempoPlayHead.h"
 #include "LumiverPX2741AudioProcessor.h"
+#include "PluginWindowLayout.h"
 #include "StandInSession.h"
 #include "X11HostWindow.h"
 
@@ -382,7 +383,7 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     ASSERT_TRUE (hostWindow.isOpen());
     const auto numViewsBecomes = [&] (size_t expected)
     {
-        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); }, [&] { return hostWindow.countChildren() == expected; }, 2000);
+        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); }, [&] { return hostWindow.countChildren() == expected; }, PluginWindowLayout::openTimeoutMs);
     };
 
     Host host;
@@ -403,7 +404,7 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
     EXPECT_TRUE (WindowPixels::runUntil ([gui] { gui->TimerWakeup(); },
-                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, 2000));
+                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, PluginWindowLayout::openTimeoutMs));
     EXPECT_EQ (hostWindow.countChildren(), 1u);
 
     // Withdrawn by the host, the view goes; given again and released with the object, too.

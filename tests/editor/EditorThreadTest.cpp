@@ -50,5 +50,5 @@ TEST (EditorThreads, PollAndHostThreadShareTheProcessorWithoutRaces)
     // Afterwards the poll shows the last values the host sent.
     processor.setParameter (depthIndex, 0.375f);
     processor.setParameter (syncIndex, 1.0f);
-    EXPECT_TRUE (pumpUntil ([&] { return editor.depthKnob_->getValue() == 0.375 && editor.rateSyncKnob_->isVisible(); }, 2000));
+    EXPECT_TRUE (pumpUntil ([&] { return editor.depthKnob_->getValue() == 0.375 && editor.rateSyncKnob_->isVisible(); }));
 }

@@ -16,9 +16,10 @@ inline void deliverPendingMessages()
     }
 }
 
-/** Runs the message loop until condition() holds or timeoutMs has passed; says whether it holds. */
+/** Runs the message loop until condition() holds or timeoutMs has passed; says whether it
+    holds. The default bound is generous: a busy machine may be slow to show anything. */
 template <typename Condition>
-bool pumpUntil (Condition condition, int timeoutMs = 5000)
+bool pumpUntil (Condition condition, int timeoutMs = 10000)
 {
     const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
 

@@ -370,7 +370,7 @@ TEST (AudioPath, TheModulesStereoMessageIsSentFromTheMessageThread)
     fixture.process (buffer);
     EXPECT_EQ (listener.received, 0);
 
-    for (const auto end = juce::Time::getMillisecondCounter() + 2000; listener.received == 0 && juce::Time::getMillisecondCounter() < end;)
+    for (const auto end = juce::Time::getMillisecondCounter() + 10000; listener.received == 0 && juce::Time::getMillisecondCounter() < end;)
         runMessageLoop (5);
 
     EXPECT_EQ (listener.received, 1);

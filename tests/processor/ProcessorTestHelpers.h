@@ -11,8 +11,9 @@ namespace ProcessorTest
     /** Lets the message thread run, so that the processor's timer fires. */
     void runMessageLoop (int milliseconds);
 
-    /** Runs the message loop until the timer has asked the audio thread for a new type. */
-    bool waitForTypeRequest (LumiverPX2741AudioProcessor& processor, int timeoutMs = 1000);
+    /** Runs the message loop until the timer has asked the audio thread for a new type, for
+        up to a bound that a busy machine stays well within. */
+    bool waitForTypeRequest (LumiverPX2741AudioProcessor& processor, int timeoutMs = 10000);
 
     /** Sets the processor's bus layout: 1 or 2 inputs, 1 or 2 outputs. */
     bool setLayout (juce::AudioProcessor& processor, int numInputs, int numOutputs);

@@ -3,9 +3,85 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <initializer_list>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+
+namespace
+{
+    /** The X server started for a run without a display; 0 when there is none. */
+    pid_t ownServer = 0;
+
+    void stopOwnServer()
+    {
+        if (ownServer > 0)
+        {
+            kill (ownServer, SIGTERM);
+            waitpid (ownServer, nullptr, 0);
+            ownServer = 0;
+        }
+    }
+
+    /** Starts Xvfb on a display number it picks itself and points $DISPLAY at it once the
+        server accepts connections; false when it cannot start. */
+    bool startOwnServer()
+    {
+        int ready[2];
+
+        if (pipe (ready) != 0)
+            return false;
+
+        const pid_t child = fork();
+
+        if (child == 0)
+        {
+            // The server dies with the test process, even when that crashes.
+            prctl (PR_SET_PDEATHSIG, SIGTERM);
+            close (ready[0]);
+
+            const int quiet = open ("/dev/null", O_WRONLY);
+            dup2 (quiet, STDOUT_FILENO);
+            dup2 (quiet, STDERR_FILENO);
+
+            const auto readyFd = std::to_string (ready[1]);
+            execlp ("Xvfb", "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp", (char*) nullptr);
+            _exit (127);
+        }
+
+        close (ready[1]);
+
+        // The server writes its display number and a newline when it is ready; nothing
+        // when it fails.
+        std::string number;
+        char c = 0;
+
+        while (child > 0 && read (ready[0], &c, 1) == 1 && c != '\n')
+            number += c;
+
+        close (ready[0]);
+
+        if (child < 0)
+            return false;
+
+        ownServer = child;
+        std::atexit (stopOwnServer);
+
+        if (number.empty() || setenv ("DISPLAY", (":" + number).c_str(), 1) != 0)
+        {
+            stopOwnServer();
+            return false;
+        }
+
+        return true;
+    }
+}
 
 _XDisplay* connectToDisplay()
 {
@@ -22,7 +98,7 @@ _XDisplay* connectToDisplay()
 
 void prepareVirtualDisplay()
 {
-    if (std::getenv ("DISPLAY") == nullptr)
+    if (std::getenv ("DISPLAY") == nullptr && ! startOwnServer())
         return;
 
     XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });

@@ -9,10 +9,14 @@ struct _XDisplay;
 _XDisplay* connectToDisplay();
 
 /** Makes the test process's virtual display behave as a desktop's would for the
-    framework's windows, before the framework starts: defines the atoms a window manager
-    would (on a connection kept open, since the server forgets its atoms when its last
-    client leaves), and ignores errors of X requests, as a host application does: tests
-    run side by side on one display, and a query about another process's window that has
-    just closed fails. Does nothing without $DISPLAY.
+    framework's windows, before the framework starts.
+
+    Without $DISPLAY (a test run by hand, without xvfb-run) it first starts a virtual X
+    server of the process's own on a free display number and sets $DISPLAY to it; the
+    server stops when the process ends, or dies with it. Then it defines the atoms a
+    window manager would (on a connection kept open, since the server forgets its atoms
+    when its last client leaves), and ignores errors of X requests, as a host application
+    does: tests run side by side on one display, and a query about another process's
+    window that has just closed fails. Leaves $DISPLAY unset when no server can start.
 */
 void prepareVirtualDisplay();

@@ -395,7 +395,7 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     const auto before = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
     ASSERT_TRUE (before.isValid());
 
-    // Automation from the host moves the depth knob within a few of the editor's ticks.
+    // Automation from the host moves the depth knob.
     instance.effect->setParameterEntry (instance.effect, depthIndex, 1.0f);
     EXPECT_TRUE (WindowPixels::runUntil (idle, [&] { return WindowPixels::differInside (before, reader.grab (view), depthKnob); },
                                          changeTimeoutMs));
