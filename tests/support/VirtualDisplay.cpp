@@ -1,5 +1,7 @@
 #include "VirtualDisplay.h"
 
+#include <juce_core/juce_core.h>
+
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -28,15 +30,16 @@ namespace
         }
     }
 
-    /** Starts Xvfb on a display number it picks itself and points $DISPLAY at it once the
-        server accepts connections; false when it cannot start. */
-    bool startOwnServer()
+    /** Starts Xvfb on display number, and once it accepts connections points $DISPLAY at
+        it; false when it cannot start there (another server holds the number, say). */
+    bool startOwnServer (int number)
     {
         int ready[2];
 
         if (pipe (ready) != 0)
             return false;
 
+        const auto display = ":" + std::to_string (number);
         const pid_t child = fork();
 
         if (child == 0)
@@ -50,36 +53,40 @@ namespace
             dup2 (quiet, STDERR_FILENO);
 
             const auto readyFd = std::to_string (ready[1]);
-            execlp ("Xvfb", "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", "1280x1024x24",
-                    "-nolisten", "tcp", (char*) nullptr);
+            execlp ("Xvfb", "Xvfb", display.c_str(), "-displayfd", readyFd.c_str(),
+                    "-screen", "0", "1280x1024x24", "-nolisten", "tcp", (char*) nullptr);
             _exit (127);
         }
 
         close (ready[1]);
 
-        // The server writes its display number and a newline when it is ready; nothing
-        // when it fails.
-        std::string number;
-        char c = 0;
-
-        while (child > 0 && read (ready[0], &c, 1) == 1 && c != '\n')
-            number += c;
-
+        // The server writes its display number when it is ready; nothing when it fails.
+        char firstDigit = 0;
+        const bool started = child > 0 && read (ready[0], &firstDigit, 1) == 1;
         close (ready[0]);
 
-        if (child < 0)
+        if (child > 0 && ! started)
+            waitpid (child, nullptr, 0);
+
+        if (! started)
             return false;
 
         ownServer = child;
         std::atexit (stopOwnServer);
+        return setenv ("DISPLAY", display.c_str(), 1) == 0;
+    }
 
-        if (number.empty() || setenv ("DISPLAY", (":" + number).c_str(), 1) != 0)
-        {
-            stopOwnServer();
-            return false;
-        }
+    /** Starts a server on the first free display number from 100 on, clear of the
+        framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick. */
+    bool startOwnServer()
+    {
+        constexpr int firstNumber = 100, numbersToTry = 100;
 
-        return true;
+        for (int number = firstNumber; number < firstNumber + numbersToTry; ++number)
+            if (! juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists() && startOwnServer (number))
+                return true;
+
+        return false;
     }
 }
 
