@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <initializer_list>
 #include <string>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -77,16 +78,23 @@ namespace
     }
 
     /** Starts a server on the first free display number from 100 on, clear of the
-        framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick. */
+        framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick.
+        Test processes start theirs one at a time: a number is free while no server has
+        locked it, and a server locks it only some time after it starts. */
     bool startOwnServer()
     {
         constexpr int firstNumber = 100, numbersToTry = 100;
 
-        for (int number = firstNumber; number < firstNumber + numbersToTry; ++number)
-            if (! juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists() && startOwnServer (number))
-                return true;
+        const int startLock = open ("/tmp/.lumiver-test-display-lock", O_RDWR | O_CREAT, 0666);
+        flock (startLock, LOCK_EX);
 
-        return false;
+        bool started = false;
+
+        for (int number = firstNumber; number < firstNumber + numbersToTry && ! started; ++number)
+            started = ! juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists() && startOwnServer (number);
+
+        close (startLock);   // and with it the lock
+        return started;
     }
 }
 
