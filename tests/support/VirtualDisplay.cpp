@@ -18,19 +18,6 @@
 
 namespace
 {
-    /** The X server started for a run without a display; 0 when there is none. */
-    pid_t ownServer = 0;
-
-    void stopOwnServer()
-    {
-        if (ownServer > 0)
-        {
-            kill (ownServer, SIGTERM);
-            waitpid (ownServer, nullptr, 0);
-            ownServer = 0;
-        }
-    }
-
     /** Starts Xvfb on display number, and once it accepts connections points $DISPLAY at
         it; false when it cannot start there (another server holds the number, say). */
     bool startOwnServer (int number)
@@ -41,12 +28,18 @@ namespace
             return false;
 
         const auto display = ":" + std::to_string (number);
+        const pid_t testProcess = getpid();
         const pid_t child = fork();
 
         if (child == 0)
         {
-            // The server dies with the test process, even when that crashes.
+            // The server ends when the test process has ended, crashed or not: not before,
+            // as the framework still talks to it while the process exits.
             prctl (PR_SET_PDEATHSIG, SIGTERM);
+
+            if (getppid() != testProcess)
+                _exit (1);
+
             close (ready[0]);
 
             const int quiet = open ("/dev/null", O_WRONLY);
@@ -69,18 +62,14 @@ namespace
         if (child > 0 && ! started)
             waitpid (child, nullptr, 0);
 
-        if (! started)
-            return false;
-
-        ownServer = child;
-        std::atexit (stopOwnServer);
-        return setenv ("DISPLAY", display.c_str(), 1) == 0;
+        return started && setenv ("DISPLAY", display.c_str(), 1) == 0;
     }
 
     /** Starts a server on the first free display number from 100 on, clear of the
         framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick.
-        Test processes start theirs one at a time: a number is free while no server has
-        locked it, and a server locks it only some time after it starts. */
+        A number is free while neither a lock file nor a socket names it (a server started
+        with -displayfd makes no lock file, and one starting on a taken number removes the
+        other's socket), so test processes start theirs one at a time. */
     bool startOwnServer()
     {
         constexpr int firstNumber = 100, numbersToTry = 100;
@@ -91,7 +80,12 @@ namespace
         bool started = false;
 
         for (int number = firstNumber; number < firstNumber + numbersToTry && ! started; ++number)
-            started = ! juce::File ("/tmp/.X" + juce::String (number) + "-lock").exists() && startOwnServer (number);
+        {
+            const juce::String suffix (number);
+            started = ! juce::File ("/tmp/.X" + suffix + "-lock").exists()
+                   && ! juce::File ("/tmp/.X11-unix/X" + suffix).exists()
+                   && startOwnServer (number);
+        }
 
         close (startLock);   // and with it the lock
         return started;

@@ -13,7 +13,7 @@ _XDisplay* connectToDisplay();
 
     Without $DISPLAY (a test run by hand, without xvfb-run) it first starts a virtual X
     server of the process's own on a free display number and sets $DISPLAY to it; the
-    server stops when the process ends, or dies with it. Then it defines the atoms a
+    server ends with the process. Then it defines the atoms a
     window manager would (on a connection kept open, since the server forgets its atoms
     when its last client leaves), and ignores errors of X requests, as a host application
     does: tests run side by side on one display, and a query about another process's
