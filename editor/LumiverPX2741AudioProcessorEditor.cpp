@@ -18,9 +18,6 @@ namespace
 
     const juce::Colour presetNameColour (0, 0, 0);
 
-    /** The three values the invisible type labels send: sine, square, triangle. */
-    constexpr float typeShortcutValues[] = { 0.0f, 0.5f, 1.0f };
-
     float switchValue (const juce::Button& button) noexcept
     {
         return button.getToggleState() ? 1.0f : 0.0f;
@@ -90,7 +87,7 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     typeKnob_->setImage (DialogArt::decode (type_png, type_pngSize), typeSwitchFrames);
     typeKnob_->setRange (0.0, 1.0, 0.5);
     typeKnob_->setTextBoxStyle (juce::Slider::NoTextBox, false, 0, 0);
-    typeKnob_->setValue (processor.getParameter (tremoloTypeIndex), juce::dontSendNotification);
+    typeKnob_->setValue (controlValue (tremoloTypeIndex), juce::dontSendNotification);
     typeKnob_->setControllableImageHeight (typeSwitchControllableHeight);
     typeKnob_->addListener (this);
     addControl (*typeKnob_, true, { 106, 137, 48, 80 });
@@ -226,7 +223,7 @@ void LumiverPX2741AudioProcessorEditor::addButton (juce::Button& button, juce::R
 void LumiverPX2741AudioProcessorEditor::addKnob (juce::Slider& knob, int parameterIndex, double doubleClickValue,
                                                  bool visible, juce::Rectangle<int> bounds)
 {
-    knob.setValue (getProcessor().getParameter (parameterIndex), juce::dontSendNotification);
+    knob.setValue (controlValue (parameterIndex), juce::dontSendNotification);
     knob.setDoubleClickReturnValue (true, doubleClickValue);
     knob.addListener (this);
     addControl (knob, visible, bounds);
@@ -279,24 +276,41 @@ void LumiverPX2741AudioProcessorEditor::timerCallback()
 void LumiverPX2741AudioProcessorEditor::refreshControls()
 {
     auto& processor = getProcessor();
-    const auto value = [&processor] (int index) { return (double) processor.getParameter (index); };
 
     bypassButton_->setToggleState (processor.getParameter (onBypassIndex) > 0.0f, juce::dontSendNotification);
-    typeKnob_->setValue (value (tremoloTypeIndex), juce::dontSendNotification);
-    rateKnob_->setValue (value (rateIndex), juce::dontSendNotification);
-    rateSyncKnob_->setValue (value (rateSyncIndex), juce::dontSendNotification);
+    typeKnob_->setValue (controlValue (tremoloTypeIndex), juce::dontSendNotification);
+    rateKnob_->setValue (controlValue (rateIndex), juce::dontSendNotification);
+    rateSyncKnob_->setValue (controlValue (rateSyncIndex), juce::dontSendNotification);
     showRateKnobFor (processor.getParameter (syncIndex));
-    shapeKnob_->setValue (value (shapeIndex), juce::dontSendNotification);
-    depthKnob_->setValue (value (depthIndex), juce::dontSendNotification);
-    levelKnob_->setValue (value (levelIndex), juce::dontSendNotification);
+    shapeKnob_->setValue (controlValue (shapeIndex), juce::dontSendNotification);
+    depthKnob_->setValue (controlValue (depthIndex), juce::dontSendNotification);
+    levelKnob_->setValue (controlValue (levelIndex), juce::dontSendNotification);
     stereoSpreadButton_->setToggleState (processor.getParameter (stereoIndex) > 0.0f, juce::dontSendNotification);
     syncButton_->setToggleState (processor.getParameter (syncIndex) > 0.0f, juce::dontSendNotification);
 }
 
+double LumiverPX2741AudioProcessorEditor::controlValue (int index) const
+{
+    const float value = getProcessor().getParameter (index);
+
+    // The type switch and the synced-rate knob snap to their steps; left to
+    // themselves they would snap to the nearest step, not to the one that plays.
+    if (index == tremoloTypeIndex)
+        return ParameterTable::getWaveTypeValue (ParameterTable::getWaveType (value));
+
+    if (index == rateSyncIndex)
+        return VardunModDelaySyncKnob::valueOfNote (ParameterTable::getNoteValue (value));
+
+    return value;
+}
+
 void LumiverPX2741AudioProcessorEditor::showRateKnobFor (float syncValue)
 {
-    rateKnob_->setVisible (syncValue == 0.0f);
-    rateSyncKnob_->setVisible (syncValue > 0.0f);
+    // Synced exactly when the modules are: any other value, a negative one
+    // included, runs the free rate.
+    const bool synced = syncValue > 0.0f;
+    rateKnob_->setVisible (! synced);
+    rateSyncKnob_->setVisible (synced);
 }
 
 void LumiverPX2741AudioProcessorEditor::refreshSlotControls()
@@ -355,15 +369,15 @@ void LumiverPX2741AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
     else if (button == type1ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[0]);
+        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (0));
     }
     else if (button == type2ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[1]);
+        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (1));
     }
     else if (button == type3ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[2]);
+        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (2));
     }
     else if (button == aboutShowButton_.get())
     {

@@ -126,6 +126,10 @@ private:
     /** Sets every control from the processor's values, notifying nobody. */
     void refreshControls();
 
+    /** What a control shows for its parameter: for the type switch and the
+        synced-rate knob, the step of the wave or note that plays. */
+    double controlValue (int index) const;
+
     /** Shows the free-rate knob while sync is off, the synced one while it is on. */
     void showRateKnobFor (float syncValue);
 

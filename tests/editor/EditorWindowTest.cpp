@@ -1,8 +1,10 @@
+#include "FilmStripTestHelpers.h"
 #include "LumiverPX2741AudioProcessorEditor.h"
 #include "PanelTestHelpers.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using Editor = LumiverPX2741AudioProcessorEditor;
@@ -164,6 +166,65 @@ TEST_F (EditorTest, EachControlShowsItsParameterFromTheHostAndSendsItBack)
         host.changes.clear();
         click (*shortcut);
         EXPECT_EQ (host.changes, (decltype (host.changes) { { tremoloTypeIndex, type } }));
+    }
+}
+
+TEST_F (EditorTest, TheTypeSwitchAndTheSyncedRateKnobShowTheWaveAndNoteThatPlay)
+{
+    open();
+    tick (3);
+    auto& typeSwitch = *editor->typeKnob_;
+    auto& syncKnob = *editor->rateSyncKnob_;
+    typeSwitch.setImage (FilmStripTest::makeStrip (3, 48, 80), 3);
+    syncKnob.setImage (FilmStripTest::makeStrip (19, 8, 8), 19);
+
+    // The name of wave n is its host text; that of note n the knob's label of step n.
+    const std::function<juce::String (int)> waveName = [] (int n) { return "Type " + juce::String (n + 1); };
+    const std::function<juce::String (int)> noteName = [&] (int n) { return syncKnob.getTextFromValue (VardunModDelaySyncKnob::valueOfNote (n)); };
+
+    // Wave or note n plays for the values in ((n - 1) / steps, n / steps].
+    const std::tuple<int, juce::Slider*, int, std::function<juce::String (int)>> controls[] = {
+        { tremoloTypeIndex, &typeSwitch, 2, waveName }, { rateSyncIndex, &syncKnob, 18, noteName },
+    };
+
+    for (const auto& [index, control, steps, name] : controls)
+    {
+        for (int i = 0; i <= 1000; ++i)
+        {
+            const float value = (float) i / 1000.0f;
+            processor.setParameter (index, value);
+            tick();
+
+            const int plays = (int) std::ceil (steps * (double) value);
+            ASSERT_EQ (index == tremoloTypeIndex ? ParameterTable::getWaveType (value) : ParameterTable::getNoteValue (value), plays) << value;
+            ASSERT_EQ (FilmStripTest::frameAtCentre (*control, steps + 1), plays) << value;
+            ASSERT_EQ (processor.getParameterText (index), name (plays)) << value;
+
+            if (control == &syncKnob)
+            {
+                ASSERT_EQ (syncKnob.getTextFromValue (syncKnob.getValue()), name (plays)) << value;
+            }
+        }
+    }
+
+    // Shown at the triangle that plays, a click on square sends square.
+    processor.setParameter (tremoloTypeIndex, 0.6f);
+    tick();
+    host.changes.clear();
+    FilmStripTest::Mouse mouse (typeSwitch);
+    mouse.pressAt ({ 24.0f, 22.0f });
+    mouse.releaseAt ({ 24.0f, 22.0f });
+    EXPECT_EQ (host.changes, (decltype (host.changes) { { tremoloTypeIndex, 0.5f } }));
+
+    // Whatever a host sends, exactly one rate knob shows.
+    for (const int index : { syncIndex, rateSyncIndex })
+    {
+        for (const float value : { -0.5f, 1.5f })
+        {
+            processor.setParameter (index, value);
+            tick();
+            EXPECT_NE (editor->rateKnob_->isVisible(), syncKnob.isVisible()) << index << " " << value;
+        }
     }
 }
 
