@@ -451,9 +451,12 @@ void LumiverPX2741AudioProcessorEditor::switchSlot()
     auto& processor = getProcessor();
     auto& program = processor.getCurrentProgramSlots();
 
-    const int newSlot = abButton_->getToggleState() ? 1 : 0;
+    // From the program's own slot: after a host's program change the switch
+    // shows the old program's slot until the next tick.
+    const int newSlot = 1 - program.activeChannel.load();
     const auto copyArt = loadCopyImage (newSlot == 1);
 
+    abButton_->setToggleState (newSlot == 1, juce::dontSendNotification);
     program.activeChannel.store (newSlot);
     presetMenu_->setSelectedFilePath (processor.getActivePresetPath());
     abCopyButton_->setImage (copyArt);
@@ -470,8 +473,9 @@ void LumiverPX2741AudioProcessorEditor::copySlot()
     auto& processor = getProcessor();
     auto& program = processor.getCurrentProgramSlots();
 
-    // The active slot is the source, so nothing audible changes.
-    const int source = abButton_->getToggleState() ? 1 : 0;
+    // The program's active slot is the source, so nothing audible changes;
+    // the switch may still show the slot of the program before a host's change.
+    const int source = program.activeChannel.load();
     const int destination = 1 - source;
 
     for (int k = 0; k < numParameters; ++k)

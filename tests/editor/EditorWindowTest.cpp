@@ -310,6 +310,38 @@ TEST_F (EditorTest, CopyingBetweenSlotsChangesNothingAudible)
     }
 }
 
+TEST_F (EditorTest, AfterAHostProgramChangeTheSlotButtonsActOnThatProgramsActiveSlot)
+{
+    auto& program = processor.programs[3];
+
+    for (const bool switched : { false, true })
+    {
+        // Program 0 shows slot B; program 3, active at A, holds other settings in A and B.
+        for (int k = 0; k < numParameters; ++k)
+        {
+            program.slotParams[0][k] = 0.1f;
+            program.slotParams[1][k] = 0.2f;
+        }
+
+        processor.programs[0].activeChannel = 1;
+        program.activeChannel = 0;
+        processor.setCurrentProgram (0);
+        open();
+        tick();
+        ASSERT_TRUE (editor->abButton_->getToggleState());
+
+        // The click comes before any tick shows the host's change.
+        processor.setCurrentProgram (3);
+        click (switched ? static_cast<juce::Button&> (*editor->abButton_) : *editor->abCopyButton_);
+
+        EXPECT_EQ (program.activeChannel.load(), switched ? 1 : 0);
+        EXPECT_EQ (program.slotParams[0][levelIndex].load(), 0.1f) << "A's settings are kept";
+        EXPECT_EQ (program.slotParams[1][levelIndex].load(), switched ? 0.2f : 0.1f);
+        tick();
+        EXPECT_EQ (editor->abButton_->getToggleState(), switched);
+    }
+}
+
 TEST_F (EditorTest, SteppingAndPickingLoadIntoTheActiveSlotAndWarnOfANewerPreset)
 {
     writePresetFile ("A.vpxp");
