@@ -356,28 +356,28 @@ void LumiverPX2741AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
     else if (button == bypassButton_.get())
     {
-        sendParameter (onBypassIndex, switchValue (*bypassButton_));
+        sendGesture (onBypassIndex, switchValue (*bypassButton_));
     }
     else if (button == stereoSpreadButton_.get())
     {
-        sendParameter (stereoIndex, switchValue (*stereoSpreadButton_));
+        sendGesture (stereoIndex, switchValue (*stereoSpreadButton_));
     }
     else if (button == syncButton_.get())
     {
-        sendParameter (syncIndex, switchValue (*syncButton_));
+        sendGesture (syncIndex, switchValue (*syncButton_));
         showRateKnobFor (getProcessor().getParameter (syncIndex));
     }
     else if (button == type1ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (0));
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (0));
     }
     else if (button == type2ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (1));
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (1));
     }
     else if (button == type3ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, ParameterTable::getWaveTypeValue (2));
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (2));
     }
     else if (button == aboutShowButton_.get())
     {
@@ -386,20 +386,42 @@ void LumiverPX2741AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
 }
 
-void LumiverPX2741AudioProcessorEditor::sliderValueChanged (juce::Slider* slider)
+int LumiverPX2741AudioProcessorEditor::getParameterOf (const juce::Slider* slider) const
 {
     const juce::Slider* const knobs[] = { typeKnob_.get(), rateKnob_.get(), rateSyncKnob_.get(),
                                           shapeKnob_.get(), depthKnob_.get(), levelKnob_.get() };
     const int parameters[] = { tremoloTypeIndex, rateIndex, rateSyncIndex, shapeIndex, depthIndex, levelIndex };
 
     for (size_t i = 0; i < std::size (knobs); ++i)
-    {
         if (slider == knobs[i])
-        {
-            sendParameter (parameters[i], (float) slider->getValue());
-            return;
-        }
-    }
+            return parameters[i];
+
+    return -1;
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderValueChanged (juce::Slider* slider)
+{
+    // Within the gesture of the drag, click, wheel turn or double-click that moved it.
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        sendParameter (index, (float) slider->getValue());
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderDragStarted (juce::Slider* slider)
+{
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        getProcessor().beginParameterChangeGesture (index);
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderDragEnded (juce::Slider* slider)
+{
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        getProcessor().endParameterChangeGesture (index);
 }
 
 void LumiverPX2741AudioProcessorEditor::labelTextChanged (juce::Label* label)
@@ -412,6 +434,14 @@ void LumiverPX2741AudioProcessorEditor::sendParameter (int index, float value)
 {
     // The host hears of the change and calls setParameter, which stores it.
     getProcessor().setParameterNotifyingHost (index, value);
+}
+
+void LumiverPX2741AudioProcessorEditor::sendGesture (int index, float value)
+{
+    auto& processor = getProcessor();
+    processor.beginParameterChangeGesture (index);
+    sendParameter (index, value);
+    processor.endParameterChangeGesture (index);
 }
 
 //==============================================================================
@@ -463,7 +493,7 @@ void LumiverPX2741AudioProcessorEditor::switchSlot()
 
     // getParameter now reads the new slot: the host and the live values take it over.
     for (int k = 0; k < numParameters; ++k)
-        sendParameter (k, processor.getParameter (k));
+        sendGesture (k, processor.getParameter (k));
 
     announceProgramChange();
 }

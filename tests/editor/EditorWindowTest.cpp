@@ -14,10 +14,18 @@ namespace
     /** Counts what the editor sends the host. */
     struct HostRecorder : juce::AudioProcessorListener
     {
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override  { changes.push_back ({ index, value }); }
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override                 { ++displayUpdates; }
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override
+        {
+            changes.push_back ({ index, value });
+            gestures.add ("change " + juce::String (index));
+        }
+
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override         { ++displayUpdates; }
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { gestures.add ("begin " + juce::String (index)); }
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { gestures.add ("end " + juce::String (index)); }
 
         std::vector<std::pair<int, float>> changes;
+        juce::StringArray gestures;   // begin, change and end, in the order the host hears them
         int displayUpdates = 0;
     };
 
@@ -225,6 +233,57 @@ TEST_F (EditorTest, TheTypeSwitchAndTheSyncedRateKnobShowTheWaveAndNoteThatPlay)
             tick();
             EXPECT_NE (editor->rateKnob_->isVisible(), syncKnob.isVisible()) << index << " " << value;
         }
+    }
+}
+
+TEST_F (EditorTest, EachUserEditReachesTheHostAsAChangeGesture)
+{
+    open();
+    tick (3);
+
+    const auto gesture = [] (int index, int numChanges)
+    {
+        juce::StringArray events ("begin " + juce::String (index));
+
+        for (int i = 0; i < numChanges; ++i)
+            events.add ("change " + juce::String (index));
+
+        events.add ("end " + juce::String (index));
+        return events;
+    };
+
+    juce::StringArray slotSwitch;
+
+    for (int k = 0; k < numParameters; ++k)
+        slotSwitch.addArray (gesture (k, 1));
+
+    // A knob from mouse-down to mouse-up, a click as begin, value, end, a slot switch one gesture per value.
+    const std::pair<std::function<void()>, juce::StringArray> edits[] = {
+        { [this]
+          {
+              FilmStripTest::Mouse mouse (*editor->depthKnob_);
+              mouse.press();
+              mouse.dragTo ({ 36.0f, 20.0f });
+              mouse.dragTo ({ 36.0f, 10.0f });
+              mouse.release();
+          }, gesture (depthIndex, 2) },
+        { [this]
+          {
+              FilmStripTest::Mouse mouse (*editor->typeKnob_);
+              mouse.pressAt ({ 24.0f, 40.0f });
+              mouse.releaseAt ({ 24.0f, 40.0f });
+          }, gesture (tremoloTypeIndex, 1) },
+        { [this] { click (*editor->bypassButton_); }, gesture (onBypassIndex, 1) },
+        { [this] { click (*editor->type2ShortcutButton_); }, gesture (tremoloTypeIndex, 1) },
+        { [this] { click (*editor->abButton_); }, slotSwitch },
+        { [this] { click (*editor->abCopyButton_); }, {} },
+    };
+
+    for (const auto& [edit, expected] : edits)
+    {
+        host.gestures.clear();
+        edit();
+        EXPECT_EQ (host.gestures, expected) << host.gestures.joinIntoString (", ");
     }
 }
 
