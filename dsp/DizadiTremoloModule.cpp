@@ -3,6 +3,7 @@
 #include "DizadiOscSquare.h"
 #include "DizadiOscTriangle.h"
 #include "SampleRateClass.h"
+#include "SyncedNoteValues.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,14 +12,6 @@ namespace
 {
     // Built once, so that sending it from the audio thread allocates nothing.
     const juce::String stereoLayoutMessage ("ModuleViewController arrangeModelInputsOutputs");
-
-    constexpr int numSyncSteps = 19;
-
-    // Note lengths in beats, from 8/1 down to 1/32T. The triplets are the
-    // rounded literals the knob has always used, not exact thirds.
-    constexpr float syncedBeats[numSyncSteps] = { 32.0f, 16.0f, 8.0f, 4.0f, 3.0f, 2.0f, 1.333f,
-                                                  1.5f, 1.0f, 0.6665f, 0.75f, 0.5f, 0.333f,
-                                                  0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
 
     constexpr float minimumLfoFrequency = 0.01f;
     constexpr float lfoSmoothingFrequency = 100.0f;
@@ -95,12 +88,7 @@ void DizadiTremoloModule<OscillatorType>::calc()
 template <typename OscillatorType>
 float DizadiTremoloModule<OscillatorType>::getSyncedBeats (float rateSyncValue) noexcept
 {
-    // Step k covers ((k - 1) / 18, k / 18]; a NaN falls through to the last step.
-    for (int step = 0; step < numSyncSteps - 1; ++step)
-        if (rateSyncValue <= (float) step / 18.0f)
-            return syncedBeats[step];
-
-    return syncedBeats[numSyncSteps - 1];
+    return SyncedNoteValues::getBeats (SyncedNoteValues::forRateSync (rateSyncValue));
 }
 
 template <typename OscillatorType>

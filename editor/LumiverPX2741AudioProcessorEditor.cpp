@@ -18,9 +18,6 @@ namespace
 
     const juce::Colour presetNameColour (0, 0, 0);
 
-    /** The three values the invisible type labels send: sine, square, triangle. */
-    constexpr float typeShortcutValues[] = { 0.0f, 0.5f, 1.0f };
-
     float switchValue (const juce::Button& button) noexcept
     {
         return button.getToggleState() ? 1.0f : 0.0f;
@@ -90,7 +87,7 @@ LumiverPX2741AudioProcessorEditor::LumiverPX2741AudioProcessorEditor (LumiverPX2
     typeKnob_->setImage (DialogArt::decode (type_png, type_pngSize), typeSwitchFrames);
     typeKnob_->setRange (0.0, 1.0, 0.5);
     typeKnob_->setTextBoxStyle (juce::Slider::NoTextBox, false, 0, 0);
-    typeKnob_->setValue (processor.getParameter (tremoloTypeIndex), juce::dontSendNotification);
+    typeKnob_->setValue (controlValue (tremoloTypeIndex), juce::dontSendNotification);
     typeKnob_->setControllableImageHeight (typeSwitchControllableHeight);
     typeKnob_->addListener (this);
     addControl (*typeKnob_, true, { 106, 137, 48, 80 });
@@ -226,7 +223,7 @@ void LumiverPX2741AudioProcessorEditor::addButton (juce::Button& button, juce::R
 void LumiverPX2741AudioProcessorEditor::addKnob (juce::Slider& knob, int parameterIndex, double doubleClickValue,
                                                  bool visible, juce::Rectangle<int> bounds)
 {
-    knob.setValue (getProcessor().getParameter (parameterIndex), juce::dontSendNotification);
+    knob.setValue (controlValue (parameterIndex), juce::dontSendNotification);
     knob.setDoubleClickReturnValue (true, doubleClickValue);
     knob.addListener (this);
     addControl (knob, visible, bounds);
@@ -279,24 +276,41 @@ void LumiverPX2741AudioProcessorEditor::timerCallback()
 void LumiverPX2741AudioProcessorEditor::refreshControls()
 {
     auto& processor = getProcessor();
-    const auto value = [&processor] (int index) { return (double) processor.getParameter (index); };
 
     bypassButton_->setToggleState (processor.getParameter (onBypassIndex) > 0.0f, juce::dontSendNotification);
-    typeKnob_->setValue (value (tremoloTypeIndex), juce::dontSendNotification);
-    rateKnob_->setValue (value (rateIndex), juce::dontSendNotification);
-    rateSyncKnob_->setValue (value (rateSyncIndex), juce::dontSendNotification);
+    typeKnob_->setValue (controlValue (tremoloTypeIndex), juce::dontSendNotification);
+    rateKnob_->setValue (controlValue (rateIndex), juce::dontSendNotification);
+    rateSyncKnob_->setValue (controlValue (rateSyncIndex), juce::dontSendNotification);
     showRateKnobFor (processor.getParameter (syncIndex));
-    shapeKnob_->setValue (value (shapeIndex), juce::dontSendNotification);
-    depthKnob_->setValue (value (depthIndex), juce::dontSendNotification);
-    levelKnob_->setValue (value (levelIndex), juce::dontSendNotification);
+    shapeKnob_->setValue (controlValue (shapeIndex), juce::dontSendNotification);
+    depthKnob_->setValue (controlValue (depthIndex), juce::dontSendNotification);
+    levelKnob_->setValue (controlValue (levelIndex), juce::dontSendNotification);
     stereoSpreadButton_->setToggleState (processor.getParameter (stereoIndex) > 0.0f, juce::dontSendNotification);
     syncButton_->setToggleState (processor.getParameter (syncIndex) > 0.0f, juce::dontSendNotification);
 }
 
+double LumiverPX2741AudioProcessorEditor::controlValue (int index) const
+{
+    const float value = getProcessor().getParameter (index);
+
+    // The type switch and the synced-rate knob snap to their steps; left to
+    // themselves they would snap to the nearest step, not to the one that plays.
+    if (index == tremoloTypeIndex)
+        return ParameterTable::getWaveTypeValue (ParameterTable::getWaveType (value));
+
+    if (index == rateSyncIndex)
+        return VardunModDelaySyncKnob::valueOfNote (ParameterTable::getNoteValue (value));
+
+    return value;
+}
+
 void LumiverPX2741AudioProcessorEditor::showRateKnobFor (float syncValue)
 {
-    rateKnob_->setVisible (syncValue == 0.0f);
-    rateSyncKnob_->setVisible (syncValue > 0.0f);
+    // Synced exactly when the modules are: any other value, a negative one
+    // included, runs the free rate.
+    const bool synced = syncValue > 0.0f;
+    rateKnob_->setVisible (! synced);
+    rateSyncKnob_->setVisible (synced);
 }
 
 void LumiverPX2741AudioProcessorEditor::refreshSlotControls()
@@ -342,28 +356,28 @@ void LumiverPX2741AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
     else if (button == bypassButton_.get())
     {
-        sendParameter (onBypassIndex, switchValue (*bypassButton_));
+        sendGesture (onBypassIndex, switchValue (*bypassButton_));
     }
     else if (button == stereoSpreadButton_.get())
     {
-        sendParameter (stereoIndex, switchValue (*stereoSpreadButton_));
+        sendGesture (stereoIndex, switchValue (*stereoSpreadButton_));
     }
     else if (button == syncButton_.get())
     {
-        sendParameter (syncIndex, switchValue (*syncButton_));
+        sendGesture (syncIndex, switchValue (*syncButton_));
         showRateKnobFor (getProcessor().getParameter (syncIndex));
     }
     else if (button == type1ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[0]);
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (0));
     }
     else if (button == type2ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[1]);
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (1));
     }
     else if (button == type3ShortcutButton_.get())
     {
-        sendParameter (tremoloTypeIndex, typeShortcutValues[2]);
+        sendGesture (tremoloTypeIndex, ParameterTable::getWaveTypeValue (2));
     }
     else if (button == aboutShowButton_.get())
     {
@@ -372,20 +386,42 @@ void LumiverPX2741AudioProcessorEditor::buttonClicked (juce::Button* button)
     }
 }
 
-void LumiverPX2741AudioProcessorEditor::sliderValueChanged (juce::Slider* slider)
+int LumiverPX2741AudioProcessorEditor::getParameterOf (const juce::Slider* slider) const
 {
     const juce::Slider* const knobs[] = { typeKnob_.get(), rateKnob_.get(), rateSyncKnob_.get(),
                                           shapeKnob_.get(), depthKnob_.get(), levelKnob_.get() };
     const int parameters[] = { tremoloTypeIndex, rateIndex, rateSyncIndex, shapeIndex, depthIndex, levelIndex };
 
     for (size_t i = 0; i < std::size (knobs); ++i)
-    {
         if (slider == knobs[i])
-        {
-            sendParameter (parameters[i], (float) slider->getValue());
-            return;
-        }
-    }
+            return parameters[i];
+
+    return -1;
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderValueChanged (juce::Slider* slider)
+{
+    // Within the gesture of the drag, click, wheel turn or double-click that moved it.
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        sendParameter (index, (float) slider->getValue());
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderDragStarted (juce::Slider* slider)
+{
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        getProcessor().beginParameterChangeGesture (index);
+}
+
+void LumiverPX2741AudioProcessorEditor::sliderDragEnded (juce::Slider* slider)
+{
+    const int index = getParameterOf (slider);
+
+    if (index >= 0)
+        getProcessor().endParameterChangeGesture (index);
 }
 
 void LumiverPX2741AudioProcessorEditor::labelTextChanged (juce::Label* label)
@@ -398,6 +434,14 @@ void LumiverPX2741AudioProcessorEditor::sendParameter (int index, float value)
 {
     // The host hears of the change and calls setParameter, which stores it.
     getProcessor().setParameterNotifyingHost (index, value);
+}
+
+void LumiverPX2741AudioProcessorEditor::sendGesture (int index, float value)
+{
+    auto& processor = getProcessor();
+    processor.beginParameterChangeGesture (index);
+    sendParameter (index, value);
+    processor.endParameterChangeGesture (index);
 }
 
 //==============================================================================
@@ -437,16 +481,19 @@ void LumiverPX2741AudioProcessorEditor::switchSlot()
     auto& processor = getProcessor();
     auto& program = processor.getCurrentProgramSlots();
 
-    const int newSlot = abButton_->getToggleState() ? 1 : 0;
+    // From the program's own slot: after a host's program change the switch
+    // shows the old program's slot until the next tick.
+    const int newSlot = 1 - program.activeChannel.load();
     const auto copyArt = loadCopyImage (newSlot == 1);
 
+    abButton_->setToggleState (newSlot == 1, juce::dontSendNotification);
     program.activeChannel.store (newSlot);
     presetMenu_->setSelectedFilePath (processor.getActivePresetPath());
     abCopyButton_->setImage (copyArt);
 
     // getParameter now reads the new slot: the host and the live values take it over.
     for (int k = 0; k < numParameters; ++k)
-        sendParameter (k, processor.getParameter (k));
+        sendGesture (k, processor.getParameter (k));
 
     announceProgramChange();
 }
@@ -456,8 +503,9 @@ void LumiverPX2741AudioProcessorEditor::copySlot()
     auto& processor = getProcessor();
     auto& program = processor.getCurrentProgramSlots();
 
-    // The active slot is the source, so nothing audible changes.
-    const int source = abButton_->getToggleState() ? 1 : 0;
+    // The program's active slot is the source, so nothing audible changes;
+    // the switch may still show the slot of the program before a host's change.
+    const int source = program.activeChannel.load();
     const int destination = 1 - source;
 
     for (int k = 0; k < numParameters; ++k)

@@ -26,9 +26,12 @@
     Controls to the processor:
     - knobs, the type switch, the footswitch, the stereo and sync buttons and
       the three invisible type labels call setParameterNotifyingHost; the host
-      then calls setParameter, which raises parametersChanged;
+      then calls setParameter, which raises parametersChanged. Each user edit
+      is a change gesture: a knob's or the switch's from mouse-down to
+      mouse-up, a button's around its one value;
     - the A/B switch selects the current program's active slot and re-sends
-      all nine values; the copy button copies the active slot over the other.
+      all nine values, one gesture each; the copy button copies the active
+      slot over the other.
 
     Processor to the controls: only the 50 ms poll. A tick takes
     parametersChanged (and with it slotChanged and programChanged) and
@@ -73,6 +76,10 @@ public:
 
     void buttonClicked (juce::Button* button) override;
     void sliderValueChanged (juce::Slider* slider) override;
+
+    /** A knob's or the type switch's gesture: from mouse-down to mouse-up. */
+    void sliderDragStarted (juce::Slider* slider) override;
+    void sliderDragEnded (juce::Slider* slider) override;
 
     /** A pick in the preset menu: loads the picked preset into the active slot. */
     void labelTextChanged (juce::Label* label) override;
@@ -126,6 +133,10 @@ private:
     /** Sets every control from the processor's values, notifying nobody. */
     void refreshControls();
 
+    /** What a control shows for its parameter: for the type switch and the
+        synced-rate knob, the step of the wave or note that plays. */
+    double controlValue (int index) const;
+
     /** Shows the free-rate knob while sync is off, the synced one while it is on. */
     void showRateKnobFor (float syncValue);
 
@@ -151,8 +162,15 @@ private:
     void switchSlot();
     void copySlot();
 
-    /** Sends a value to the host through setParameterNotifyingHost. */
+    /** The parameter a knob or the type switch sets; -1 for any other slider. */
+    int getParameterOf (const juce::Slider* slider) const;
+
+    /** Sends a value to the host through setParameterNotifyingHost, within a
+        gesture already begun. */
     void sendParameter (int index, float value);
+
+    /** Sends a value as a change gesture of its own: begin, value, end. */
+    void sendGesture (int index, float value);
 
     void addControl (juce::Component& control, bool visible, juce::Rectangle<int> bounds);
     void addButton (juce::Button& button, juce::Rectangle<int> bounds);

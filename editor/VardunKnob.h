@@ -19,6 +19,10 @@ public:
 
     void paint (juce::Graphics& g) override;
 
+protected:
+    /** The frame to draw: the ceiling of the knob's proportion of its range. */
+    virtual int getFrameIndex() const;
+
 private:
     FilmStripImage filmStrip;
 

@@ -5,18 +5,28 @@
 /**
     The tempo-synced rate knob: 19 note values from "8/1" to "1/32T".
 
-    The interval snaps the knob to the 19 steps of its 19-frame strip.
+    The interval snaps the knob to the 19 steps of its 19-frame strip. The
+    frame and the label name the note that the knob's value plays, as the
+    processor's parameter table maps it; a host value shows as the step of
+    the note it plays (valueOfNote).
 */
 class VardunModDelaySyncKnob : public VardunKnob
 {
 public:
     explicit VardunModDelaySyncKnob (const juce::String& componentName);
 
-    /** The note value shown for a knob value. */
+    /** The note value shown for a knob value: the host's text for it. */
     juce::String getTextFromValue (double value) override;
 
     /** The snapping interval: 1/18.1 as a float, widened to double. */
     static constexpr double stepInterval = (double) (1.0f / 18.1f);
+
+    /** The knob value of the step that plays a note (0..18). */
+    static double valueOfNote (int note) noexcept;
+
+protected:
+    /** The frame of the note that the knob's value plays. */
+    int getFrameIndex() const override;
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VardunModDelaySyncKnob)

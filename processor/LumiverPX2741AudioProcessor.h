@@ -37,7 +37,7 @@ class LumiverPX2741AudioProcessor : public juce::AudioProcessor,
 {
 public:
     static constexpr int numPrograms = 12;
-    static constexpr int numWaveTypes = 3;
+    static constexpr int numWaveTypes = ParameterTable::numWaveTypes;
 
     /** The work buffers never hold fewer samples than this. */
     static constexpr int minimumBufferLength = 16384;

@@ -48,15 +48,6 @@ namespace
 
         return rate;
     }
-
-    /** A value as the modules take it, 0..1. The store keeps what a host or a
-        document gave, but a shape of 3 or a level of 50 would make the modules
-        far louder than the controls allow. A NaN reads as 0.
-    */
-    float toModuleRange (float value) noexcept
-    {
-        return value > 0.0f ? std::min (value, 1.0f) : 0.0f;
-    }
 }
 
 //==============================================================================
@@ -222,7 +213,7 @@ void LumiverPX2741AudioProcessor::forceCalcParams()
 
     for (int k = rateIndex; k <= levelIndex; ++k)
     {
-        const float value = toModuleRange (currentParams[k].load());
+        const float value = ParameterTable::toModuleValue (currentParams[k].load());
 
         for (auto* module : modules)
             module->setParameter (k, value);
@@ -365,7 +356,7 @@ void LumiverPX2741AudioProcessor::pushParameters (int waveType)
     pushSwitch (moduleSyncOnIndex, currentParams[syncIndex].load (std::memory_order_relaxed) > 0.0f, lastSync, target);
 
     for (int k = rateIndex; k <= levelIndex; ++k)
-        pushValue (k, toModuleRange (currentParams[k].load (std::memory_order_relaxed)), *lastValues[k - rateIndex], target);
+        pushValue (k, ParameterTable::toModuleValue (currentParams[k].load (std::memory_order_relaxed)), *lastValues[k - rateIndex], target);
 }
 
 void LumiverPX2741AudioProcessor::pushSwitch (int moduleIndex, bool value, bool& lastValue, ModuleModel* target)

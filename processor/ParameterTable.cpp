@@ -1,5 +1,6 @@
 #include "ParameterTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -8,6 +9,13 @@ namespace
                                               c_depth, c_level, c_stereoSpread, c_sync };
 
     constexpr float defaults[numParameters] = { 1.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f };
+
+    const char* const noteValueNames[SyncedNoteValues::numNotes] = { "8/1", "4/1", "2/1", "1/1", "1/2D", "1/2", "1/2T",
+                                                                     "1/4D", "1/4", "1/4T", "1/8D", "1/8", "1/8T",
+                                                                     "1/16D", "1/16", "1/16T", "1/32D", "1/32", "1/32T" };
+
+    /** The value that selects square, one step up from sine. */
+    constexpr float waveTypeStep = 0.5f;
 
     constexpr int displayDecimals = 2;
     constexpr int valueDecimals = 5;
@@ -58,11 +66,15 @@ juce::String ParameterTable::getDisplayText (int index, float value)
 
     if (index == tremoloTypeIndex)
     {
-        if (value <= 0.0f)
-            return "Type 1";
-
-        return value <= 0.5f ? "Type 2" : "Type 3";
+        // The wave that plays; a value that selects no module reads as the nearer end.
+        constexpr int lastWaveType = numWaveTypes - 1;
+        const int waveType = getWaveType (value);
+        const int shown = waveType >= 0 ? std::min (waveType, lastWaveType) : (value <= 0.0f ? 0 : lastWaveType);
+        return "Type " + juce::String (shown + 1);
     }
+
+    if (index == rateSyncIndex)
+        return noteValueNames[getNoteValue (value)];
 
     return juce::String (displayScale * value, displayDecimals);
 }
@@ -103,7 +115,7 @@ float ParameterTable::fromValueText (int index, const juce::String& text)
     const float number = text.getFloatValue();
 
     if (index == tremoloTypeIndex)
-        return number * 0.5f;
+        return number * waveTypeStep;
 
     if (index == rateSyncIndex)
         return number / (float) rateSyncSteps;
@@ -121,4 +133,19 @@ int ParameterTable::getWaveType (float value) noexcept
         return -1;
 
     return (int) type;
+}
+
+float ParameterTable::getWaveTypeValue (int waveType) noexcept
+{
+    return waveTypeStep * (float) waveType;
+}
+
+int ParameterTable::getNoteValue (float value) noexcept
+{
+    return SyncedNoteValues::forRateSync (toModuleValue (value));
+}
+
+float ParameterTable::toModuleValue (float value) noexcept
+{
+    return value > 0.0f ? std::min (value, 1.0f) : 0.0f;
 }

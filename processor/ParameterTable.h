@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SyncedNoteValues.h"
+
 #include <juce_core/juce_core.h>
 
 /** The processor's nine automatable parameters, by index. */
@@ -29,7 +31,9 @@ constexpr const char* c_stereoSpread = "stereo";
 constexpr const char* c_sync = "sync";
 
 /** The fixed facts of each parameter: key, default, display text and the
-    value texts of the preset documents.
+    value texts of the preset documents; and the one mapping from a value to
+    the wave or note it plays, which the audio path, the texts and the editor
+    all ask.
 
     Every function answers neutrally ("" or 0) for an index outside 0..8.
 */
@@ -37,7 +41,10 @@ class ParameterTable
 {
 public:
     /** The number of tempo-synced note-value steps above the first: "rateSync" is stored in 18ths. */
-    static constexpr int rateSyncSteps = 18;
+    static constexpr int rateSyncSteps = SyncedNoteValues::numNotes - 1;
+
+    /** Sine, square and triangle. */
+    static constexpr int numWaveTypes = 3;
 
     static juce::String getKey (int index);
 
@@ -66,4 +73,19 @@ public:
         results beyond -1..3 (a NaN included) are answered as -1.
     */
     static int getWaveType (float value) noexcept;
+
+    /** The "tremoloType" value that selects a wave type: 0, 0.5 or 1 for sine,
+        square and triangle; getWaveType answers the type back. */
+    static float getWaveTypeValue (int waveType) noexcept;
+
+    /** The note value a "rateSync" value plays, 0 ("8/1") to 18 ("1/32T"): the
+        modules' own choice, made from the value as the processor hands it to them. */
+    static int getNoteValue (float value) noexcept;
+
+    /** A value of rate, rate-sync, shape, depth or level as the modules take it:
+        clamped to 0..1, a NaN read as 0. The store keeps what a host or a
+        document gave, but a shape of 3 or a level of 50 would make the modules
+        far louder than the controls allow.
+    */
+    static float toModuleValue (float value) noexcept;
 };

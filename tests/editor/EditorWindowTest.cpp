@@ -1,8 +1,10 @@
+#include "FilmStripTestHelpers.h"
 #include "LumiverPX2741AudioProcessorEditor.h"
 #include "PanelTestHelpers.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using Editor = LumiverPX2741AudioProcessorEditor;
@@ -12,12 +14,29 @@ namespace
     /** Counts what the editor sends the host. */
     struct HostRecorder : juce::AudioProcessorListener
     {
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override  { changes.push_back ({ index, value }); }
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override                 { ++displayUpdates; }
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override
+        {
+            changes.push_back ({ index, value });
+            gestures.add ("change " + juce::String (index));
+        }
+
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override         { ++displayUpdates; }
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { gestures.add ("begin " + juce::String (index)); }
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { gestures.add ("end " + juce::String (index)); }
+
+        void clear()  { changes.clear(); gestures.clear(); }
 
         std::vector<std::pair<int, float>> changes;
+        juce::StringArray gestures;   // begin, change and end, in the order the host hears them
         int displayUpdates = 0;
     };
+
+    /** What the host hears of one edit of a parameter: begin, its value, end. */
+    juce::StringArray gestureOf (int index)
+    {
+        const juce::String k (index);
+        return { "begin " + k, "change " + k, "end " + k };
+    }
 
     /** Opens what the editor asks for, on paper only. */
     struct RecordingOpener : ExternalOpener
@@ -127,7 +146,7 @@ TEST_F (EditorTest, EachControlShowsItsParameterFromTheHostAndSendsItBack)
     const auto rateKnobsShown = [this] { return std::pair { editor->rateKnob_->isVisible(), editor->rateSyncKnob_->isVisible() }; };
 
     // Host automation shows at the next tick and marks the preset, once; the control, operated,
-    // sends the host its new value alone, and sync shows the other rate knob at once.
+    // sends the host its new value alone, as one gesture, and sync shows the other rate knob at once.
     const std::tuple<int, float, juce::Component*> cases[] = {
         { onBypassIndex, 0.0f, editor->bypassButton_.get() }, { tremoloTypeIndex, 1.0f, editor->typeKnob_.get() },
         { rateIndex, 0.25f, editor->rateKnob_.get() },
@@ -149,21 +168,81 @@ TEST_F (EditorTest, EachControlShowsItsParameterFromTheHostAndSendsItBack)
         EXPECT_EQ (rateKnobsShown(), std::pair (index != syncIndex, index == syncIndex));
 
         if (knob != nullptr)
+        {
+            // As the framework wraps a drag, click, wheel turn or double-click.
+            const juce::Slider::ScopedDragNotification drag (*knob);
             knob->setValue (knob->getMinimum(), juce::sendNotificationSync);
+        }
         else
+        {
             click (*button);
+        }
 
         EXPECT_EQ (host.changes, (decltype (host.changes) { { index, knob != nullptr ? 0.0f : 1.0f - value } })) << index;
+        EXPECT_EQ (host.gestures, gestureOf (index)) << index;
         EXPECT_EQ (rateKnobsShown(), std::pair (true, false));
-        host.changes.clear();
+        host.clear();
     }
 
     for (const auto& [shortcut, type] : { std::pair { editor->type3ShortcutButton_.get(), 1.0f },
                                           { editor->type2ShortcutButton_.get(), 0.5f }, { editor->type1ShortcutButton_.get(), 0.0f } })
     {
-        host.changes.clear();
+        host.clear();
         click (*shortcut);
         EXPECT_EQ (host.changes, (decltype (host.changes) { { tremoloTypeIndex, type } }));
+        EXPECT_EQ (host.gestures, gestureOf (tremoloTypeIndex));
+    }
+}
+
+TEST_F (EditorTest, TheTypeSwitchAndTheSyncedRateKnobShowTheWaveAndNoteThatPlay)
+{
+    open();
+    tick (3);
+    auto& typeSwitch = *editor->typeKnob_;
+    auto& syncKnob = *editor->rateSyncKnob_;
+    typeSwitch.setImage (FilmStripTest::makeStrip (3, 48, 80), 3);
+    syncKnob.setImage (FilmStripTest::makeStrip (19, 8, 8), 19);
+
+    // Wave or note n plays for the values in ((n - 1) / steps, n / steps]; its name is the
+    // type's host text, or the synced-rate knob's label of its step n.
+    for (const auto& [index, control, steps] : { std::tuple<int, juce::Slider*, int> { tremoloTypeIndex, &typeSwitch, 2 },
+                                                 { rateSyncIndex, &syncKnob, 18 } })
+    {
+        const bool isType = index == tremoloTypeIndex;
+
+        for (int i = 0; i <= 1000; ++i)
+        {
+            const float value = (float) i / 1000.0f;
+            processor.setParameter (index, value);
+            tick();
+
+            const int plays = (int) std::ceil (steps * (double) value);
+            const auto name = isType ? "Type " + juce::String (plays + 1) : syncKnob.getTextFromValue (VardunModDelaySyncKnob::valueOfNote (plays));
+            ASSERT_EQ (isType ? ParameterTable::getWaveType (value) : ParameterTable::getNoteValue (value), plays) << value;
+            ASSERT_EQ (FilmStripTest::frameAtCentre (*control, steps + 1), plays) << value;
+            ASSERT_EQ (processor.getParameterText (index), name) << value;
+            ASSERT_TRUE (isType || syncKnob.getTextFromValue (syncKnob.getValue()) == name) << value;
+        }
+    }
+
+    // Shown at the triangle that plays, a click on square sends square.
+    processor.setParameter (tremoloTypeIndex, 0.6f);
+    tick();
+    host.clear();
+    FilmStripTest::Mouse mouse (typeSwitch);
+    mouse.pressAt ({ 24.0f, 22.0f });
+    mouse.releaseAt ({ 24.0f, 22.0f });
+    EXPECT_EQ (host.changes, (decltype (host.changes) { { tremoloTypeIndex, 0.5f } }));
+
+    // Whatever a host sends, exactly one rate knob shows.
+    for (const int index : { syncIndex, rateSyncIndex })
+    {
+        for (const float value : { -0.5f, 1.5f })
+        {
+            processor.setParameter (index, value);
+            tick();
+            EXPECT_NE (editor->rateKnob_->isVisible(), syncKnob.isVisible()) << index << " " << value;
+        }
     }
 }
 
@@ -200,17 +279,28 @@ TEST_F (EditorTest, SwitchingSlotsSendsAllNineValuesAndReselectsThePreset)
     for (int k = 0; k < numParameters; ++k)
         program.slotParams[1][k] = k == levelIndex ? 0.9f : program.slotParams[0][k].load();
 
+    // The switch shows slot B of program 5; program 0, at A, comes from the host before any tick.
+    processor.programs[5].activeChannel = 1;
+    processor.setCurrentProgram (5);
     open();
     tick (3);
-    host.changes.clear();
+    processor.setCurrentProgram (0);
+    host.clear();
 
     click (*editor->abButton_);
 
     EXPECT_EQ (program.activeChannel.load(), 1);
+    EXPECT_TRUE (editor->abButton_->getToggleState());
     ASSERT_EQ (host.changes.size(), (size_t) numParameters);
+    juce::StringArray gestures;
 
     for (int k = 0; k < numParameters; ++k)
+    {
         EXPECT_EQ (host.changes[(size_t) k], std::make_pair (k, program.slotParams[1][k].load()));
+        gestures.addArray (gestureOf (k));
+    }
+
+    EXPECT_EQ (host.gestures, gestures);
 
     EXPECT_EQ (shownPreset(), "Bright");
     EXPECT_GE (host.displayUpdates, 1);
@@ -232,10 +322,14 @@ TEST_F (EditorTest, CopyingBetweenSlotsChangesNothingAudible)
             program.slotParams[1][k] = 0.2f;
         }
 
+        // The switch shows the other slot, that of program 3, until a tick shows the host's change.
         program.activeChannel = source;
+        processor.programs[3].activeChannel = 1 - source;
+        processor.setCurrentProgram (3);
         open();
         tick();
-        host.changes.clear();
+        processor.setCurrentProgram (0);
+        host.clear();
         processor.parametersChanged = false;
         click (*editor->abCopyButton_);
 
@@ -243,7 +337,7 @@ TEST_F (EditorTest, CopyingBetweenSlotsChangesNothingAudible)
             for (int slot : { 0, 1 })
                 EXPECT_EQ (program.slotParams[slot][k].load(), source == 1 ? 0.2f : 0.1f) << source << slot << k;
 
-        EXPECT_TRUE (host.changes.empty());
+        EXPECT_TRUE (host.gestures.isEmpty());
         EXPECT_FALSE (processor.parametersChanged.load());
         EXPECT_EQ (program.activeChannel.load(), source);
     }

@@ -110,18 +110,23 @@ TEST (VardunModDelaySyncKnob, SnapsToNineteenStepsThatShowTheirOwnFrameAndLabel)
 TEST (VardunModDelaySyncKnob, LabelsFollowSinglePrecisionThresholds)
 {
     VardunModDelaySyncKnob knob ("rateSyncKnob_");
-    const double t1 = 0.0555555559694767;
+    const float t1 = 0.0555555559694767f;
+    const float t17 = 0.9444444179534912f;
 
+    // The knob sends its value as a float: a double just above a bound plays, and reads, the note below it.
     EXPECT_EQ (juce::String ("8/1"), knob.getTextFromValue (0.0));
     EXPECT_EQ (juce::String ("8/1"), knob.getTextFromValue (-0.2));
     EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (1.0e-9));
     EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (t1));
-    EXPECT_EQ (juce::String ("2/1"), knob.getTextFromValue (std::nextafter (t1, 1.0)));
+    EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (std::nextafter ((double) t1, 1.0)));
+    EXPECT_EQ (juce::String ("2/1"), knob.getTextFromValue (std::nextafter (t1, 1.0f)));
+    EXPECT_EQ (juce::String ("2/1"), knob.getTextFromValue (0.06));
     EXPECT_EQ (juce::String ("1/4T"), knob.getTextFromValue (0.5));
-    EXPECT_EQ (juce::String ("1/32"), knob.getTextFromValue (0.9444444179534912));
-    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (0.9444444179534913));
+    EXPECT_EQ (juce::String ("1/32"), knob.getTextFromValue (t17));
+    EXPECT_EQ (juce::String ("1/32"), knob.getTextFromValue (0.9444444179534913));
+    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (std::nextafter (t17, 1.0f)));
     EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (1.0));
-    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (1.5));
 }
 
 TEST (VardunModDelayFreq20HzMaxLog30Knob, ReadsHertzWithTwoDecimalsAndNeverZero)

@@ -1,5 +1,6 @@
 #include "PluginWindowLayout.h"
 #include "Vst3HostFixture.h"
+#include "X11Mouse.h"
 #include "X11WindowReader.h"
 
 #include <functional>
@@ -167,4 +168,40 @@ TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
     ASSERT_NO_FATAL_FAILURE (open());
     EXPECT_NE (view, firstView);
     EXPECT_FALSE (differInside (picture, defaultPicture, picture.getBounds()));
+}
+
+TEST_F (Vst3Window, ADragOnAKnobReachesTheHostAsOneGestureOfItsParameter)
+{
+    /** What the host hears: begin, change and end, with the parameter's index. */
+    struct GestureRecorder : juce::AudioProcessorListener
+    {
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override          { add ("change", index); }
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override               {}
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { add ("begin", index); }
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { add ("end", index); }
+        void add (const char* what, int index)  { events.add (what + juce::String (" ") + juce::String (index)); }
+
+        juce::StringArray events;
+    };
+
+    ASSERT_NO_FATAL_FAILURE (open());
+    GestureRecorder host;
+    plugin->addListener (&host);
+
+    // Up by 20 and 40 pixels from the knob's centre: two steps of 20 / 250 of the range.
+    const auto centre = depthKnob.getCentre();
+    X11Mouse mouse (reader);
+    mouse.press (view, centre);
+    mouse.dragTo (view, centre.translated (0, -20));
+    mouse.dragTo (view, centre.translated (0, -40));
+    mouse.release (view, centre.translated (0, -40));
+
+    const auto ended = [&] { return host.events.contains ("end " + juce::String (depthIndex)); };
+    EXPECT_TRUE (WindowPixels::runUntil (pump, ended, openTimeoutMs));
+    plugin->removeListener (&host);
+
+    const juce::String depth (depthIndex);
+    EXPECT_EQ (host.events, juce::StringArray ("begin " + depth, "change " + depth, "change " + depth, "end " + depth))
+        << host.events.joinIntoString (", ");
+    EXPECT_NEAR (plugin->getParameters()[depthIndex]->getValue(), 0.5f + 40.0f / 250.0f, 1.0e-6f);
 }
