@@ -1,6 +1,6 @@
 #include "VardunOptionMenuTree.h"
 
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 #include "ProductInfo.h"
 
 #include <sys/stat.h>
@@ -72,7 +72,7 @@ bool VardunOptionMenuTree::applyPick (int itemId, const juce::StringArray& shown
         return false;
 
     const juce::File chosen (shownPaths[itemId - 1]);
-    const auto chosenPath = PresetFolderPath::getRelativePath (getDirectory(), chosen);
+    const auto chosenPath = PresetLibrary (getDirectory()).getRelativePath (chosen);
 
     if (chosenPath.isEmpty())
         return false;
@@ -135,7 +135,7 @@ bool VardunOptionMenuTree::selectFileIndex (int itemId)
     if (itemId < 1 || itemId >= nextItemId || filePaths.isEmpty())
         return false;
 
-    const auto path = PresetFolderPath::getRelativePath (getDirectory(), juce::File (filePaths[itemId - 1]));
+    const auto path = PresetLibrary (getDirectory()).getRelativePath (juce::File (filePaths[itemId - 1]));
 
     if (path.isEmpty())
         return false;
@@ -217,7 +217,7 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
         menuCount = 0;
         nextItemId = 1;
         enteredFolders.clear();
-        fileToTick = PresetFolderPath::resolve (getDirectory(), selectedFilePath);
+        fileToTick = PresetLibrary (getDirectory()).getFile (selectedFilePath);
     }
 
     // Only a folder on the way down from the root can lead the walk back into

@@ -27,7 +27,7 @@
 
     Paths: directoryPath is a full path with '/' separators; selectedFilePath is
     relative to it; filePaths hold full paths. Which file is inside the tree is
-    decided by PresetFolderPath.
+    decided by PresetLibrary.
 */
 class VardunOptionMenuTree : public juce::Label
 {

@@ -1,7 +1,7 @@
 #include "VardunPresetBrowser.h"
 
 #include "LumiverPX2741AudioProcessor.h"
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 #include "VardunPresetMenu.h"
 
 VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, const juce::File& root, const juce::String& pattern,
@@ -20,11 +20,11 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
 bool VardunPresetBrowser::choiceIsInTree() const
 {
     const auto* browser = getBrowserComponent();
-    const auto root = presetRootFolder();
+    const PresetLibrary library;
 
     return browser != nullptr
-        && PresetFolderPath::isInTree (root, browser->getRoot())
-        && PresetFolderPath::isInTree (root, browser->getSelectedFile (0));
+        && library.isInTree (browser->getRoot())
+        && library.isInTree (browser->getSelectedFile (0));
 }
 
 void VardunPresetBrowser::timerCallback()
@@ -66,7 +66,7 @@ void VardunPresetBrowser::savePreset()
         return;   // no name typed
 
     if (! file.getFileName().endsWith (presetFileExtension))
-        file = PresetFolderPath::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
+        file = PresetLibrary::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
 
     if (file.exists())
     {

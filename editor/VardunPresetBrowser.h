@@ -17,7 +17,7 @@
 
     Only the tree is ever written to: OK and New Folder are usable only while
     both the folder shown and the file the typed name leads to lie in the tree
-    (the root itself counts as a folder of it), as PresetFolderPath decides on
+    (the root itself counts as a folder of it), as PresetLibrary decides on
     the files themselves. A sibling folder whose name starts with the root's,
     a folder spelled in other letter case, and a name that leads out of the
     tree ("../x", or "~/x", which the framework reads as a home folder) are

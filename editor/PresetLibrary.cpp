@@ -1,4 +1,4 @@
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 
 namespace
 {
@@ -18,41 +18,55 @@ namespace
 
         return juce::File::createFileWithoutCheckingPath ("/" + parts.joinIntoString ("/"));
     }
+
+    /** How preset files are written: UTF-8, lines wrapped at 60, no DTD. */
+    juce::XmlElement::TextFormat presetFileFormat()
+    {
+        juce::XmlElement::TextFormat format;
+        format.customEncoding = "UTF-8";
+        format.lineWrapLength = 60;
+        return format;
+    }
 }
 
-bool PresetFolderPath::isInside (const juce::File& root, const juce::File& file)
+PresetLibrary::PresetLibrary (juce::File rootFolder)
+    : root (std::move (rootFolder))
+{
+}
+
+bool PresetLibrary::isInside (const juce::File& file) const
 {
     // isAChildOf compares whole folder names, never a prefix of the text.
     return root != juce::File()
         && withoutDotParts (file.getFullPathName()).isAChildOf (withoutDotParts (root.getFullPathName()));
 }
 
-bool PresetFolderPath::isInTree (const juce::File& root, const juce::File& file)
+bool PresetLibrary::isInTree (const juce::File& file) const
 {
-    return file == root || isInside (root, file);
+    return file == root || isInside (file);
 }
 
-juce::File PresetFolderPath::getChildNamed (const juce::File& folder, const juce::String& name)
+juce::File PresetLibrary::getChildNamed (const juce::File& folder, const juce::String& name)
 {
     return juce::File::createFileWithoutCheckingPath (folder.getFullPathName() + juce::File::getSeparatorString() + name);
 }
 
-juce::String PresetFolderPath::getRelativePath (const juce::File& root, const juce::File& file)
+juce::String PresetLibrary::getRelativePath (const juce::File& file) const
 {
-    if (! isInside (root, file))
+    if (! isInside (file))
         return {};
 
     return file.getRelativePathFrom (root).replaceCharacter (juce::File::getSeparatorChar(), '/');
 }
 
-juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String& path)
+juce::File PresetLibrary::getFile (const juce::String& path) const
 {
     const auto text = path.replaceCharacter ('\\', '/');
 
     if (text.startsWithChar ('/'))
     {
         const auto file = withoutDotParts (text);
-        return isInside (root, file) ? file : juce::File();
+        return isInside (file) ? file : juce::File();
     }
 
     // Walked part by part from the root: a ".." at the root climbs out, and a
@@ -66,7 +80,7 @@ juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String
 
         if (part == "..")
         {
-            if (! isInside (root, file))
+            if (! isInside (file))
                 return {};
 
             file = file.getParentDirectory();
@@ -77,5 +91,21 @@ juce::File PresetFolderPath::resolve (const juce::File& root, const juce::String
         }
     }
 
-    return isInside (root, file) ? file : juce::File();
+    return isInside (file) ? file : juce::File();
+}
+
+juce::String PresetLibrary::describe (const juce::File& file) const
+{
+    const auto relativePath = getRelativePath (file);
+    return "\"" + (relativePath.isNotEmpty() ? relativePath : file.getFullPathName()) + "\"";
+}
+
+juce::Result PresetLibrary::save (const juce::XmlElement& document, const juce::File& file) const
+{
+    if (isInside (file) && ! file.isDirectory()
+        && file.getParentDirectory().createDirectory().wasOk()
+        && document.writeTo (file, presetFileFormat()))
+        return juce::Result::ok();
+
+    return juce::Result::fail ("Couldn't save the preset!\n\n" + describe (file));
 }
