@@ -61,11 +61,38 @@ juce::String PresetLibrary::getRelativePath (const juce::File& file) const
 
 juce::File PresetLibrary::getFile (const juce::String& path) const
 {
-    const auto text = path.replaceCharacter ('\\', '/');
+    // A '\\' separates folders in paths stored on other systems; here it may
+    // also be part of a name, and a file that exists under that name is the one meant.
+    const auto literal = getFileAt (path);
 
-    if (text.startsWithChar ('/'))
+    if (path.startsWithChar ('/') || literal.existsAsFile())
+        return literal;
+
+    return getFileAt (path.replaceCharacter ('\\', '/'));
+}
+
+juce::File PresetLibrary::getFileForTypedName (const juce::File& folder, const juce::String& name) const
+{
+    // A '\\' would go into the slot's stored path, where it reads as a separator.
+    if (name.isEmpty() || name.containsChar ('\\') || ! isInTree (folder))
+        return {};
+
+    // As the file browser reads the name: a leading '~' or '/' leads elsewhere, "../" climbs.
+    const auto named = withoutDotParts (folder.getChildFile (name).getFullPathName());
+
+    if (! isInside (named))
+        return {};
+
+    return named.getFileName().endsWith (presetFileExtension)
+               ? named
+               : getChildNamed (named.getParentDirectory(), named.getFileName() + presetFileExtension);
+}
+
+juce::File PresetLibrary::getFileAt (const juce::String& path) const
+{
+    if (path.startsWithChar ('/'))
     {
-        const auto file = withoutDotParts (text);
+        const auto file = withoutDotParts (path);
         return isInside (file) ? file : juce::File();
     }
 
@@ -73,7 +100,7 @@ juce::File PresetLibrary::getFile (const juce::String& path) const
     // name such as "~draft.vpxp" stays a plain name.
     auto file = root;
 
-    for (const auto& part : juce::StringArray::fromTokens (text, "/", {}))
+    for (const auto& part : juce::StringArray::fromTokens (path, "/", {}))
     {
         if (part.isEmpty() || part == ".")
             continue;

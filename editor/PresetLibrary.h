@@ -14,7 +14,8 @@
       ".." is outside;
     - a file's stored path: relative to the root, '/' separators;
     - a path as stored in presets and host state, relative to the root, or a
-      full path;
+      full path; '\\' separates folders there only (on this system it may be
+      part of a name);
     - a name typed in a folder of the tree, read as the file browser reads it.
 
     Saving writes only inside the tree, through a temporary file beside the
@@ -36,9 +37,15 @@ public:
     /** file's path relative to the root, '/' separators, no leading separator; empty when it is not inside. */
     juce::String getRelativePath (const juce::File& file) const;
 
-    /** The file a preset path names: a path relative to the root ('\\' read as '/') or a full path;
-        none (juce::File()) when it lies outside the tree. */
+    /** The file a preset path names; none (juce::File()) when it lies outside the tree.
+        A full path is taken as it stands. In a path relative to the root, '\\' separates
+        folders as on the system that stored it, unless a file of that literal name exists. */
     juce::File getFile (const juce::String& path) const;
+
+    /** The preset file a name typed in folder saves to: read as the file browser reads it,
+        with ".vpxp" appended unless it ends so exactly (letter case counts). None when the
+        name is empty or holds a '\\', or when folder or the file lies outside the tree. */
+    juce::File getFileForTypedName (const juce::File& folder, const juce::String& name) const;
 
     /** A file as the user knows it, in double quotes: its path in the tree, or its full path when outside. */
     juce::String describe (const juce::File& file) const;
@@ -52,5 +59,8 @@ public:
     static juce::File getChildNamed (const juce::File& folder, const juce::String& name);
 
 private:
+    /** The file a full path, or a path relative to the root with '/' separators, names; none outside the tree. */
+    juce::File getFileAt (const juce::String& path) const;
+
     juce::File root;
 };

@@ -112,7 +112,10 @@ void VardunOptionMenuTree::setSelectedFilePath (const juce::String& path)
 
 bool VardunOptionMenuTree::selectFilePath (const juce::String& path)
 {
-    selectedFilePath = path.replaceCharacter ('\\', '/');
+    // Kept as this tree writes it: '/' separators, a '\\' that is part of a name kept.
+    const PresetLibrary library (getDirectory());
+    const auto file = library.getFile (path);
+    selectedFilePath = file != juce::File() ? library.getRelativePath (file) : path.replaceCharacter ('\\', '/');
 
     if (createMenuTree())
     {

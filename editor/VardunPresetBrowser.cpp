@@ -17,14 +17,29 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
     alertComponent_.addTo (*this);
 }
 
+juce::String VardunPresetBrowser::getTypedName() const
+{
+    // The file-name box is the framework browser's one text editor of its own.
+    for (auto* child : getBrowserComponent()->getChildren())
+        if (auto* fileNameBox = dynamic_cast<juce::TextEditor*> (child))
+            return fileNameBox->getText();
+
+    return {};
+}
+
+juce::File VardunPresetBrowser::getChosenFile() const
+{
+    const auto* browser = getBrowserComponent();
+    return browser != nullptr ? PresetLibrary().getFileForTypedName (browser->getRoot(), getTypedName()) : juce::File();
+}
+
 bool VardunPresetBrowser::choiceIsInTree() const
 {
     const auto* browser = getBrowserComponent();
-    const PresetLibrary library;
 
     return browser != nullptr
-        && library.isInTree (browser->getRoot())
-        && library.isInTree (browser->getSelectedFile (0));
+        && PresetLibrary().isInTree (browser->getRoot())
+        && (getTypedName().isEmpty() || getChosenFile() != juce::File());
 }
 
 void VardunPresetBrowser::timerCallback()
@@ -56,17 +71,10 @@ void VardunPresetBrowser::createNewFolder()
 
 void VardunPresetBrowser::savePreset()
 {
-    if (presetMenu == nullptr || processor == nullptr || ! choiceIsInTree())
-        return;
+    const auto file = getChosenFile();
 
-    auto* browser = getBrowserComponent();
-    auto file = browser->getSelectedFile (0);
-
-    if (file == browser->getRoot())
-        return;   // no name typed
-
-    if (! file.getFileName().endsWith (presetFileExtension))
-        file = PresetLibrary::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
+    if (presetMenu == nullptr || processor == nullptr || file == juce::File())
+        return;   // no name typed, or one that may not be saved
 
     if (file.exists())
     {
@@ -78,6 +86,6 @@ void VardunPresetBrowser::savePreset()
     if (! VardunOverwriteComponent::savePresetFile (*processor, *presetMenu, file, alertComponent_))
         return;
 
-    browser->refresh();
+    getBrowserComponent()->refresh();
     hide();
 }

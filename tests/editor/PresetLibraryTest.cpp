@@ -13,7 +13,7 @@ TEST (PresetLibrary, KeepsEveryPathWithinTheTree)
         { full + "/F/../c.vpxp", "c.vpxp" }, { "", "" }, { "F/..", "" }, { "../x.vpxp", "" }, { "a/../../x.vpxp", "" },
         { full + " old/x.vpxp", "" }, { full + "/../LumiverPX2741 old/x.vpxp", "" }, { "/tmp/other" + full + "/x.vpxp", "" },
         { full.toLowerCase() + "/x.vpxp", "" }, { "/etc/passwd", "" }, { full + "/..", "" }, { full + "/F/..", "" },
-        { full + "/F/G/./..", "F" },
+        { full + "/F/G/./..", "F" }, { full + "/F\\c.vpxp", "F\\c.vpxp" },   // a full path is taken as it stands
     };
 
     for (const auto& [path, expected] : cases)

@@ -44,7 +44,7 @@ TEST (VardunPresetMenu, FollowsTheEditedMarkCycle)
 
 TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
 {
-    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp" };
+    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp", "x/y.vpxp" };
     LumiverPX2741AudioProcessor processor;
     Menu menu (tree.root);
     processor.setParameter (depth, 0.25f);
@@ -56,8 +56,9 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     const auto written = tree.root.getChildFile ("New/Sub/x.vpxp").loadFileAsString();
     EXPECT_TRUE (written.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") && ! written.contains ("DOCTYPE"));
 
-    // A good preset just outside the tree, never to be read.
+    // A good preset just outside the tree, never to be read, and one whose name holds a '\\' beside an unreadable x/y.vpxp.
     tree.add ("../LumiverPX2741 old/x.vpxp").replaceWithText (written);
+    tree.add ("x\\y.vpxp").replaceWithText (written);
     const auto sibling = tree.root.getFullPathName() + " old/x.vpxp";
     const auto elsewhere = juce::File::getSpecialLocation (juce::File::userHomeDirectory).getChildFile ("w.vpxp");
 
@@ -65,6 +66,7 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
         { "New/Sub/x.vpxp", presetLoaded }, { "New\\Sub\\x.vpxp", presetLoaded }, { "y.vpxp", presetLoaded },
         { tree.root.getFullPathName() + "/New/Sub/x.vpxp", presetLoaded }, { "missing.vpxp", presetNotRead },
         { "bad.vpxp", presetNotRead }, { "New/../../LumiverPX2741 old/x.vpxp", presetNotRead }, { sibling, presetNotRead },
+        { "x\\y.vpxp", presetLoaded }, { tree.root.getFullPathName() + "/x\\y.vpxp", presetLoaded }, { "x/y.vpxp", presetNotRead },
     };
 
     for (const auto& [path, expected] : reads)
@@ -75,6 +77,8 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     }
 
     EXPECT_EQ (presetNotRead, menu.readPreset (nullptr, "y.vpxp"));
+    menu.setSelectedFilePath ("x\\y.vpxp");   // as a pick of it stores it
+    EXPECT_EQ (menu.getText() + " " + menu.getSelectedFilePath(), "x\\y x\\y.vpxp");
 
     // Refused or failed writes report it and leave the selection and every file as they were.
     menu.setSelectedFilePath ("kept.vpxp");
