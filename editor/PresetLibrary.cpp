@@ -129,10 +129,25 @@ juce::String PresetLibrary::describe (const juce::File& file) const
 
 juce::Result PresetLibrary::save (const juce::XmlElement& document, const juce::File& file) const
 {
-    if (isInside (file) && ! file.isDirectory()
-        && file.getParentDirectory().createDirectory().wasOk()
-        && document.writeTo (file, presetFileFormat()))
+    const auto failure = juce::Result::fail ("Couldn't save the preset!\n\n" + describe (file));
+
+    if (! isInside (file) || file.isDirectory())
+        return failure;
+
+    // The outermost of the folders that this save has to make.
+    juce::File firstNewFolder;
+
+    for (auto folder = file.getParentDirectory(); ! folder.exists(); folder = folder.getParentDirectory())
+        firstNewFolder = folder;
+
+    if (file.getParentDirectory().createDirectory().wasOk() && document.writeTo (file, presetFileFormat()))
         return juce::Result::ok();
 
-    return juce::Result::fail ("Couldn't save the preset!\n\n" + describe (file));
+    // Nothing left behind: the new folders go again, innermost first; deleteFile
+    // removes a folder only while it is empty.
+    if (firstNewFolder != juce::File())
+        for (auto folder = file.getParentDirectory(); folder != firstNewFolder.getParentDirectory(); folder = folder.getParentDirectory())
+            folder.deleteFile();
+
+    return failure;
 }

@@ -52,7 +52,7 @@ public:
 
     /** Writes document to file as a preset file (UTF-8 XML), creating missing folders.
         Fails, with a message naming the file, when the file lies outside the tree, is
-        a folder, or cannot be written. */
+        a folder, or cannot be written; a failed save removes the folders it made. */
     juce::Result save (const juce::XmlElement& document, const juce::File& file) const;
 
     /** The file of that name in folder, the name taken as it stands: getChildFile would read a leading '~' as a home folder. */

@@ -86,6 +86,7 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
         "../LumiverPX2741 old/x.vpxp", sibling, elsewhere.getFullPathName(), "Folder",
         "plain/w.vpxp", // its folder is a plain file: even root cannot write there
         juce::String::repeatedString ("w", 300) + ".vpxp", // a name the file system refuses
+        "Made/New/" + juce::String::repeatedString ("w", 300) + ".vpxp", // ... in folders made for it
     };
 
     for (const auto& target : targets)
@@ -94,6 +95,6 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     EXPECT_FALSE (menu.writePreset (nullptr, "n.vpxp"));
     EXPECT_EQ (menu.getText() + " " + menu.getSelectedFilePath(), "kept kept.vpxp");
     EXPECT_EQ (juce::File (sibling).loadFileAsString(), written);
-    EXPECT_FALSE (elsewhere.exists() || tree.root.getChildFile ("n.vpxp").exists());
+    EXPECT_FALSE (elsewhere.exists() || tree.root.getChildFile ("n.vpxp").exists() || tree.root.getChildFile ("Made").exists());
     EXPECT_TRUE (tree.root.getChildFile ("Folder").isDirectory());
 }
