@@ -1,6 +1,6 @@
 #include "LumiverPX2741AudioProcessorEditor.h"
 #include "DialogArt.h"
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 
 #include "LumiverModulationUpperPanelBinImg.h"
 #include "LumiverPX2741BinImg.h"
@@ -563,7 +563,7 @@ void LumiverPX2741AudioProcessorEditor::savePreset()
 {
     // The slot's path comes from host state and preset documents: a path that
     // leaves the preset tree resolves to nothing and is never overwritten.
-    const auto file = PresetFolderPath::resolve (presetRootFolder(), getProcessor().getActivePresetPath());
+    const auto file = PresetLibrary().getFile (getProcessor().getActivePresetPath());
 
     if (file.existsAsFile())
     {

@@ -1,5 +1,5 @@
 #include "VardunNewFolderComponent.h"
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 
 namespace
 {
@@ -96,7 +96,7 @@ void VardunNewFolderComponent::createFolder()
 
     // Not through getChildFile, which would read a leading '~' as a home
     // folder: the new folder always lands in the folder shown.
-    const auto target = PresetFolderPath::getChildNamed (fileBrowser->getRoot(), name);
+    const auto target = PresetLibrary::getChildNamed (fileBrowser->getRoot(), name);
 
     if (target.exists())
         showError ("The folder name already exist! Try different name.");

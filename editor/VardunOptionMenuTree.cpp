@@ -1,9 +1,9 @@
 #include "VardunOptionMenuTree.h"
 
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 #include "ProductInfo.h"
 
-#include <cstdlib>
+#include <sys/stat.h>
 
 namespace
 {
@@ -13,18 +13,17 @@ namespace
         return juce::File::isAbsolutePath (fullPath) ? juce::File (fullPath) : juce::File();
     }
 
-    /** The folder's path with every link resolved, so that a link and its
-        target compare equal. */
-    juce::String resolvedPath (const juce::File& folder)
+    /** The folder's device and inode: the same through every link that leads
+        to it, found in one look-up whatever the depth. {0, 0} when it cannot
+        be read. */
+    std::pair<juce::uint64, juce::uint64> folderIdentity (const juce::File& folder)
     {
-        if (auto* resolved = ::realpath (folder.getFullPathName().toRawUTF8(), nullptr))
-        {
-            const auto path = juce::String::fromUTF8 (resolved);
-            std::free (resolved);
-            return path;
-        }
+        struct stat info;
 
-        return folder.getFullPathName();
+        if (::stat (folder.getFullPathName().toRawUTF8(), &info) != 0)
+            return {};
+
+        return { (juce::uint64) info.st_dev, (juce::uint64) info.st_ino };
     }
 }
 
@@ -73,7 +72,7 @@ bool VardunOptionMenuTree::applyPick (int itemId, const juce::StringArray& shown
         return false;
 
     const juce::File chosen (shownPaths[itemId - 1]);
-    const auto chosenPath = PresetFolderPath::getRelativePath (getDirectory(), chosen);
+    const auto chosenPath = PresetLibrary (getDirectory()).getRelativePath (chosen);
 
     if (chosenPath.isEmpty())
         return false;
@@ -113,7 +112,10 @@ void VardunOptionMenuTree::setSelectedFilePath (const juce::String& path)
 
 bool VardunOptionMenuTree::selectFilePath (const juce::String& path)
 {
-    selectedFilePath = path.replaceCharacter ('\\', '/');
+    // Kept as this tree writes it: '/' separators, a '\\' that is part of a name kept.
+    const PresetLibrary library (getDirectory());
+    const auto file = library.getFile (path);
+    selectedFilePath = file != juce::File() ? library.getRelativePath (file) : path.replaceCharacter ('\\', '/');
 
     if (createMenuTree())
     {
@@ -136,7 +138,7 @@ bool VardunOptionMenuTree::selectFileIndex (int itemId)
     if (itemId < 1 || itemId >= nextItemId || filePaths.isEmpty())
         return false;
 
-    const auto path = PresetFolderPath::getRelativePath (getDirectory(), juce::File (filePaths[itemId - 1]));
+    const auto path = PresetLibrary (getDirectory()).getRelativePath (juce::File (filePaths[itemId - 1]));
 
     if (path.isEmpty())
         return false;
@@ -218,13 +220,14 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
         menuCount = 0;
         nextItemId = 1;
         enteredFolders.clear();
+        fileToTick = PresetLibrary (getDirectory()).getFile (selectedFilePath);
     }
 
     // Only a folder on the way down from the root can lead the walk back into
     // itself; a folder reached again elsewhere (a link to a sibling) is listed again.
     const auto directory = folderAt (folder);
-    const auto resolvedDirectory = resolvedPath (directory);
-    enteredFolders.add (resolvedDirectory);
+    const auto identity = folderIdentity (directory);
+    enteredFolders.insert (identity);
 
     // A missing root (or none at all) gives one empty menu; note that
     // juce::File() would list the file system's root.
@@ -236,24 +239,24 @@ int VardunOptionMenuTree::createSubMenu (const juce::String& folder, bool isRoot
         // Subfolders first, each completed (and numbered) before its parent.
         for (const auto& subfolder : directory.findChildFiles (juce::File::findDirectories, false, "*"))
         {
-            if (enteredFolders.contains (resolvedPath (subfolder)))
+            if (enteredFolders.count (folderIdentity (subfolder)) != 0)
                 continue;
 
+            // Moved, not copied: copying would copy each folder's whole subtree
+            // again at every level above it.
             const int subMenu = createSubMenu (subfolder.getFullPathName(), false, found);
-            menu.addSubMenu (subfolder.getFileName(), *menus[subMenu], true);
+            menu.addSubMenu (subfolder.getFileName(), std::move (*menus[subMenu]), true);
         }
     }
 
-    enteredFolders.removeString (resolvedDirectory);
-
-    const auto selectedFile = PresetFolderPath::resolve (getDirectory(), selectedFilePath);
+    enteredFolders.erase (identity);
 
     const auto files = listable ? directory.findChildFiles (juce::File::findFiles, false, fileExtension)
                                 : juce::Array<juce::File>();
 
     for (const auto& file : files)
     {
-        const bool ticked = file == selectedFile;
+        const bool ticked = file == fileToTick;
 
         if (ticked)
         {

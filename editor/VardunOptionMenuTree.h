@@ -3,6 +3,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <set>
+#include <utility>
 
 /**
     A label that, when clicked, scans a folder tree and pops up a nested menu of
@@ -25,7 +27,7 @@
 
     Paths: directoryPath is a full path with '/' separators; selectedFilePath is
     relative to it; filePaths hold full paths. Which file is inside the tree is
-    decided by PresetFolderPath.
+    decided by PresetLibrary.
 */
 class VardunOptionMenuTree : public juce::Label
 {
@@ -110,8 +112,11 @@ private:
     juce::String fileExtension { "*" };
     bool asRecursive = true;
 
-    /** The resolved paths of the folders from the root down to the one the running scan is in. */
-    juce::StringArray enteredFolders;
+    /** The folders from the root down to the one the running scan is in, by device and inode. */
+    std::set<std::pair<juce::uint64, juce::uint64>> enteredFolders;
+
+    /** The selected file, found once per scan. */
+    juce::File fileToTick;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VardunOptionMenuTree)
 };

@@ -1,18 +1,8 @@
 #include "VardunOverwriteComponent.h"
 
 #include "LumiverPX2741AudioProcessor.h"
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 #include "VardunPresetMenu.h"
-
-namespace
-{
-    /** A preset file as the user knows it: its path in the preset tree, or the full path of one outside it. */
-    juce::String describe (const juce::File& presetFile)
-    {
-        const auto relativePath = PresetFolderPath::getRelativePath (presetRootFolder(), presetFile);
-        return "\"" + (relativePath.isNotEmpty() ? relativePath : presetFile.getFullPathName()) + "\"";
-    }
-}
 
 VardunOverwriteComponent::VardunOverwriteComponent (const juce::String& componentName,
                                                     LumiverPX2741AudioProcessor* processorToSave,
@@ -55,20 +45,22 @@ bool VardunOverwriteComponent::overwriteTarget()
 void VardunOverwriteComponent::askToOverwrite (const juce::File& presetFile)
 {
     targetFile = presetFile;
-    setTitle ("Are you sure you want to overwrite this preset?\n\n" + describe (presetFile));
+    setTitle ("Are you sure you want to overwrite this preset?\n\n" + PresetLibrary().describe (presetFile));
     show (2, DialogArt::asteriskIcon);
 }
 
 bool VardunOverwriteComponent::savePresetFile (LumiverPX2741AudioProcessor& processorToSave, VardunPresetMenu& menu,
                                                const juce::File& presetFile, VardunAlertComponent& failureAlert)
 {
-    if (! menu.writePreset (&processorToSave, presetFile.getFullPathName()))
+    const auto saved = menu.writePreset (&processorToSave, presetFile.getFullPathName());
+
+    if (saved.failed())
     {
-        failureAlert.setTitle ("Couldn't save the preset!\n\n" + describe (presetFile));
+        failureAlert.setTitle (saved.getErrorMessage());
         failureAlert.show (1, DialogArt::frownIcon);
         return false;
     }
 
-    processorToSave.setActivePresetPath (PresetFolderPath::getRelativePath (presetRootFolder(), presetFile));
+    processorToSave.setActivePresetPath (menu.getSelectedFilePath());
     return true;
 }

@@ -33,9 +33,9 @@ public:
     void askToOverwrite (const juce::File& presetFile);
 
     /** Writes the processor's current preset to presetFile through the preset
-        menu and stores the file's path in the preset tree in the current
-        program's active slot; true when written. A failed write stores nothing
-        and is reported in failureAlert, with OK alone. */
+        menu and stores the path the menu then selects in the current program's
+        active slot; true when written. A failed write stores nothing and its
+        message is shown in failureAlert, with OK alone. */
     static bool savePresetFile (LumiverPX2741AudioProcessor& processor, VardunPresetMenu& presetMenu,
                                 const juce::File& presetFile, VardunAlertComponent& failureAlert);
 

@@ -1,7 +1,7 @@
 #include "VardunPresetBrowser.h"
 
 #include "LumiverPX2741AudioProcessor.h"
-#include "PresetFolderPath.h"
+#include "PresetLibrary.h"
 #include "VardunPresetMenu.h"
 
 VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, const juce::File& root, const juce::String& pattern,
@@ -17,14 +17,29 @@ VardunPresetBrowser::VardunPresetBrowser (const juce::String& componentName, con
     alertComponent_.addTo (*this);
 }
 
+juce::String VardunPresetBrowser::getTypedName() const
+{
+    // The file-name box is the framework browser's one text editor of its own.
+    for (auto* child : getBrowserComponent()->getChildren())
+        if (auto* fileNameBox = dynamic_cast<juce::TextEditor*> (child))
+            return fileNameBox->getText();
+
+    return {};
+}
+
+juce::File VardunPresetBrowser::getChosenFile() const
+{
+    const auto* browser = getBrowserComponent();
+    return browser != nullptr ? PresetLibrary().getFileForTypedName (browser->getRoot(), getTypedName()) : juce::File();
+}
+
 bool VardunPresetBrowser::choiceIsInTree() const
 {
     const auto* browser = getBrowserComponent();
-    const auto root = presetRootFolder();
 
     return browser != nullptr
-        && PresetFolderPath::isInTree (root, browser->getRoot())
-        && PresetFolderPath::isInTree (root, browser->getSelectedFile (0));
+        && PresetLibrary().isInTree (browser->getRoot())
+        && (getTypedName().isEmpty() || getChosenFile() != juce::File());
 }
 
 void VardunPresetBrowser::timerCallback()
@@ -56,17 +71,10 @@ void VardunPresetBrowser::createNewFolder()
 
 void VardunPresetBrowser::savePreset()
 {
-    if (presetMenu == nullptr || processor == nullptr || ! choiceIsInTree())
-        return;
+    const auto file = getChosenFile();
 
-    auto* browser = getBrowserComponent();
-    auto file = browser->getSelectedFile (0);
-
-    if (file == browser->getRoot())
-        return;   // no name typed
-
-    if (! file.getFileName().endsWith (presetFileExtension))
-        file = PresetFolderPath::getChildNamed (file.getParentDirectory(), file.getFileName() + presetFileExtension);
+    if (presetMenu == nullptr || processor == nullptr || file == juce::File())
+        return;   // no name typed, or one that may not be saved
 
     if (file.exists())
     {
@@ -78,6 +86,6 @@ void VardunPresetBrowser::savePreset()
     if (! VardunOverwriteComponent::savePresetFile (*processor, *presetMenu, file, alertComponent_))
         return;
 
-    browser->refresh();
+    getBrowserComponent()->refresh();
     hide();
 }

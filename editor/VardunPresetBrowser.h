@@ -17,12 +17,14 @@
 
     Only the tree is ever written to: OK and New Folder are usable only while
     both the folder shown and the file the typed name leads to lie in the tree
-    (the root itself counts as a folder of it), as PresetFolderPath decides on
+    (the root itself counts as a folder of it), as PresetLibrary decides on
     the files themselves. A sibling folder whose name starts with the root's,
     a folder spelled in other letter case, and a name that leads out of the
     tree ("../x", or "~/x", which the framework reads as a home folder) are
-    outside. Saving and folder creation check again when asked, so a click
-    that comes before the next poll cannot write outside either.
+    outside. A name holding a '\\' is refused the same way: the slot's stored
+    path would read it as a folder separator. Saving and folder creation check
+    again when asked, so a click that comes before the next poll cannot write
+    outside either.
 
     The processor and the preset menu are not owned and must outlive the panel.
 */
@@ -42,7 +44,13 @@ public:
     void savePreset();
 
 private:
-    /** True when the folder shown and the file the typed name leads to both lie in the preset tree. */
+    /** The text in the framework browser's file-name box. */
+    juce::String getTypedName() const;
+
+    /** The file the typed name saves to; none when there is none or it may not be saved. */
+    juce::File getChosenFile() const;
+
+    /** True when the folder shown lies in the preset tree and the typed name, if any, may be saved. */
     bool choiceIsInTree() const;
 
     VardunPresetMenu* presetMenu;

@@ -1,19 +1,7 @@
 #include "VardunPresetMenu.h"
 
 #include "LumiverPX2741AudioProcessor.h"
-#include "PresetFolderPath.h"
-
-namespace
-{
-    /** How preset files are written: UTF-8, lines wrapped at 60, no DTD. */
-    juce::XmlElement::TextFormat presetFileFormat()
-    {
-        juce::XmlElement::TextFormat format;
-        format.customEncoding = "UTF-8";
-        format.lineWrapLength = 60;
-        return format;
-    }
-}
+#include "PresetLibrary.h"
 
 VardunPresetMenu::VardunPresetMenu (const juce::String& componentName)
     : VardunOptionMenuTree (componentName)
@@ -61,7 +49,7 @@ void VardunPresetMenu::setMarkedAsChange (bool isMarked)
 
 void VardunPresetMenu::compareAndMarkPreset (LumiverPX2741AudioProcessor* processor)
 {
-    const auto file = PresetFolderPath::resolve (getDirectory(), selectedFilePath);
+    const auto file = PresetLibrary (getDirectory()).getFile (selectedFilePath);
 
     if (processor == nullptr || ! file.existsAsFile())
         return;
@@ -73,7 +61,7 @@ void VardunPresetMenu::compareAndMarkPreset (LumiverPX2741AudioProcessor* proces
 
 int VardunPresetMenu::readPreset (LumiverPX2741AudioProcessor* processor, const juce::String& path)
 {
-    const auto file = PresetFolderPath::resolve (getDirectory(), path);
+    const auto file = PresetLibrary (getDirectory()).getFile (path);
 
     if (processor == nullptr || ! file.existsAsFile())
         return presetNotRead;
@@ -82,21 +70,18 @@ int VardunPresetMenu::readPreset (LumiverPX2741AudioProcessor* processor, const 
     return processor->readPreset (juce::parseXML (file), true);
 }
 
-bool VardunPresetMenu::writePreset (LumiverPX2741AudioProcessor* processor, const juce::String& path)
+juce::Result VardunPresetMenu::writePreset (LumiverPX2741AudioProcessor* processor, const juce::String& path)
 {
-    const auto target = PresetFolderPath::resolve (getDirectory(), path);
+    const PresetLibrary library (getDirectory());
+    const auto target = library.getFile (path);
 
-    if (processor == nullptr || target == juce::File() || target.isDirectory())
-        return false;
+    if (processor == nullptr)
+        return juce::Result::fail ("No processor to save");
 
-    const auto document = processor->writePreset (true);
+    const auto saved = library.save (processor->writePreset (true), target);
 
-    // writeTo goes through a temporary file beside the target, so a failed
-    // write leaves an existing preset as it was.
-    if (target.getParentDirectory().createDirectory().failed()
-        || ! document.writeTo (target, presetFileFormat()))
-        return false;
+    if (saved.wasOk())
+        setSelectedFilePath (library.getRelativePath (target));
 
-    setSelectedFilePath (PresetFolderPath::getRelativePath (getDirectory(), target));
-    return true;
+    return saved;
 }

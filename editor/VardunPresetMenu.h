@@ -15,7 +15,7 @@ class LumiverPX2741AudioProcessor;
     setSelectedFileIndex (and so stepping) and a successful writePreset.
 
     Preset paths are relative to the root, or full paths inside it; a path that
-    lies outside the tree is never read or written (PresetFolderPath). The
+    lies outside the tree is never read or written (PresetLibrary). The
     parsed documents live for one call and go to the processor, which decides
     what they mean.
 */
@@ -42,11 +42,11 @@ public:
     virtual int readPreset (LumiverPX2741AudioProcessor* processor, const juce::String& path);
 
     /** Writes the processor's current preset as UTF-8 XML, creating missing
-        folders, and selects the written file. False when nothing was written
-        (no processor, a path outside the tree, a failed write); the selection
-        is then left as it was. The old file is replaced only once the new one
-        is complete. */
-    virtual bool writePreset (LumiverPX2741AudioProcessor* processor, const juce::String& path);
+        folders, and selects the written file. Fails, with a message for the
+        user, when nothing was written (no processor, a path outside the tree,
+        a failed write); the selection is then left as it was. The old file is
+        replaced only once the new one is complete. */
+    virtual juce::Result writePreset (LumiverPX2741AudioProcessor* processor, const juce::String& path);
 
     /** Stores the mark flag alone; the shown text is not touched. */
     virtual void setMarkedAsChange (bool isMarked);

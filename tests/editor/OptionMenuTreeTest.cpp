@@ -121,3 +121,18 @@ TEST (VardunOptionMenuTree, PopsUpWithoutWaitingAndDropsALateAnswer)
     EXPECT_TRUE (pumpUntil ([modal] { return modal->getNumModalComponents() == 0; }));
     deliverPendingMessages();
 }
+
+TEST (VardunOptionMenuTree, RescansATreeAThousandFoldersDeepWithinASecondOrSo)
+{
+    // The guard against folder links must not cost more the deeper the walk goes.
+    const auto deepest = juce::String::repeatedString ("d/", 1000) + "x.vpxp";
+    Tree tree { deepest.toRawUTF8() };
+    Menu menu (tree.root);
+
+    const auto start = juce::Time::getMillisecondCounterHiRes();
+    menu.setSelectedFilePath (deepest);
+    const auto elapsedMs = juce::Time::getMillisecondCounterHiRes() - start;
+
+    EXPECT_EQ (menu.getText() + " " + juce::String (menu.getNumOfFiles()), "x 2");
+    EXPECT_LT (elapsedMs, 5000.0);   // about half a second; generous for a busy machine under the sanitizers
+}

@@ -57,7 +57,8 @@ TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRel
                            Case { "../LumiverPX2741 old", "Mellow", nullptr }, Case { "../lumiverpx2741", "Mellow", nullptr },
                            Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", nullptr },
                            Case { "", "../LumiverPX2741 old/Mellow", nullptr },
-                           Case { "", "~/Mellow", nullptr }, Case { "", "~Mellow", nullptr } })   // read as home folders
+                           Case { "", "~/Mellow", nullptr }, Case { "", "~Mellow", nullptr },   // read as home folders
+                           Case { "", "Pads\\Mellow", nullptr }, Case { "", "\\", nullptr } })   // '\\' separates folders in stored paths
     {
         SCOPED_TRACE (juce::String (c.folder) + " " + c.name);
         SaveBrowser f;
@@ -85,6 +86,7 @@ TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRel
         EXPECT_EQ (f.storedPath(), "Init.vpxp");
         const auto home = juce::File::getSpecialLocation (juce::File::userHomeDirectory);
         EXPECT_TRUE (home.findChildFiles (juce::File::findFilesAndDirectories, true, "*Mellow*").isEmpty());
+        EXPECT_TRUE (home.findChildFiles (juce::File::findFiles, true, "*.vpxp").isEmpty());
         f.browser.hide();
     }
 }

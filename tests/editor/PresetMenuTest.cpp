@@ -44,7 +44,7 @@ TEST (VardunPresetMenu, FollowsTheEditedMarkCycle)
 
 TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
 {
-    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp" };
+    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp", "x/y.vpxp" };
     LumiverPX2741AudioProcessor processor;
     Menu menu (tree.root);
     processor.setParameter (depth, 0.25f);
@@ -56,8 +56,9 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     const auto written = tree.root.getChildFile ("New/Sub/x.vpxp").loadFileAsString();
     EXPECT_TRUE (written.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") && ! written.contains ("DOCTYPE"));
 
-    // A good preset just outside the tree, never to be read.
+    // A good preset just outside the tree, never to be read, and one whose name holds a '\\' beside an unreadable x/y.vpxp.
     tree.add ("../LumiverPX2741 old/x.vpxp").replaceWithText (written);
+    tree.add ("x\\y.vpxp").replaceWithText (written);
     const auto sibling = tree.root.getFullPathName() + " old/x.vpxp";
     const auto elsewhere = juce::File::getSpecialLocation (juce::File::userHomeDirectory).getChildFile ("w.vpxp");
 
@@ -65,6 +66,7 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
         { "New/Sub/x.vpxp", presetLoaded }, { "New\\Sub\\x.vpxp", presetLoaded }, { "y.vpxp", presetLoaded },
         { tree.root.getFullPathName() + "/New/Sub/x.vpxp", presetLoaded }, { "missing.vpxp", presetNotRead },
         { "bad.vpxp", presetNotRead }, { "New/../../LumiverPX2741 old/x.vpxp", presetNotRead }, { sibling, presetNotRead },
+        { "x\\y.vpxp", presetLoaded }, { tree.root.getFullPathName() + "/x\\y.vpxp", presetLoaded }, { "x/y.vpxp", presetNotRead },
     };
 
     for (const auto& [path, expected] : reads)
@@ -75,6 +77,8 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     }
 
     EXPECT_EQ (presetNotRead, menu.readPreset (nullptr, "y.vpxp"));
+    menu.setSelectedFilePath ("x\\y.vpxp");   // as a pick of it stores it
+    EXPECT_EQ (menu.getText() + " " + menu.getSelectedFilePath(), "x\\y x\\y.vpxp");
 
     // Refused or failed writes report it and leave the selection and every file as they were.
     menu.setSelectedFilePath ("kept.vpxp");
@@ -82,6 +86,7 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
         "../LumiverPX2741 old/x.vpxp", sibling, elsewhere.getFullPathName(), "Folder",
         "plain/w.vpxp", // its folder is a plain file: even root cannot write there
         juce::String::repeatedString ("w", 300) + ".vpxp", // a name the file system refuses
+        "Made/New/" + juce::String::repeatedString ("w", 300) + ".vpxp", // ... in folders made for it
     };
 
     for (const auto& target : targets)
@@ -90,6 +95,6 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     EXPECT_FALSE (menu.writePreset (nullptr, "n.vpxp"));
     EXPECT_EQ (menu.getText() + " " + menu.getSelectedFilePath(), "kept kept.vpxp");
     EXPECT_EQ (juce::File (sibling).loadFileAsString(), written);
-    EXPECT_FALSE (elsewhere.exists() || tree.root.getChildFile ("n.vpxp").exists());
+    EXPECT_FALSE (elsewhere.exists() || tree.root.getChildFile ("n.vpxp").exists() || tree.root.getChildFile ("Made").exists());
     EXPECT_TRUE (tree.root.getChildFile ("Folder").isDirectory());
 }

@@ -1,11 +1,11 @@
-#include <PresetFolderPath.h>
+#include <PresetLibrary.h>
 
 #include <gtest/gtest.h>
 
-TEST (PresetFolderPath, KeepsEveryPathWithinTheTree)
+TEST (PresetLibrary, KeepsEveryPathWithinTheTree)
 {
-    const juce::File root ("/tmp/h/Music/Audio Music Apps/Vardun/Presets/LumiverPX2741");
-    const auto full = root.getFullPathName();
+    const PresetLibrary library (juce::File ("/tmp/h/Music/Audio Music Apps/Vardun/Presets/LumiverPX2741"));
+    const auto full = library.getRoot().getFullPathName();
 
     // path given, relative path of the file it names ("" = outside the tree)
     const std::pair<juce::String, juce::String> cases[] = {
@@ -13,17 +13,17 @@ TEST (PresetFolderPath, KeepsEveryPathWithinTheTree)
         { full + "/F/../c.vpxp", "c.vpxp" }, { "", "" }, { "F/..", "" }, { "../x.vpxp", "" }, { "a/../../x.vpxp", "" },
         { full + " old/x.vpxp", "" }, { full + "/../LumiverPX2741 old/x.vpxp", "" }, { "/tmp/other" + full + "/x.vpxp", "" },
         { full.toLowerCase() + "/x.vpxp", "" }, { "/etc/passwd", "" }, { full + "/..", "" }, { full + "/F/..", "" },
-        { full + "/F/G/./..", "F" },
+        { full + "/F/G/./..", "F" }, { full + "/F\\c.vpxp", "F\\c.vpxp" },   // a full path is taken as it stands
     };
 
     for (const auto& [path, expected] : cases)
     {
-        const auto file = PresetFolderPath::resolve (root, path);
-        EXPECT_EQ (PresetFolderPath::getRelativePath (root, file), expected) << path;
-        EXPECT_EQ (expected.isNotEmpty(), PresetFolderPath::isInside (root, file)) << path;
+        const auto file = library.getFile (path);
+        EXPECT_EQ (library.getRelativePath (file), expected) << path;
+        EXPECT_EQ (expected.isNotEmpty(), library.isInside (file)) << path;
         EXPECT_EQ (expected.isEmpty(), file == juce::File()) << path;
     }
 
-    EXPECT_FALSE (PresetFolderPath::isInside (root, root));
-    EXPECT_FALSE (PresetFolderPath::isInside (root, juce::File::createFileWithoutCheckingPath (full + "/F/..")));
+    EXPECT_FALSE (library.isInside (library.getRoot()));
+    EXPECT_FALSE (library.isInside (juce::File::createFileWithoutCheckingPath (full + "/F/..")));
 }
