@@ -15,7 +15,7 @@ class VardunModDelaySyncKnob : public VardunKnob
 public:
     explicit VardunModDelaySyncKnob (const juce::String& componentName);
 
-    /** The note value shown for a knob value: the host's text for it. */
+    /** The name of the note that a knob value plays. */
     juce::String getTextFromValue (double value) override;
 
     /** The snapping interval: 1/18.1 as a float, widened to double. */

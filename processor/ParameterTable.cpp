@@ -10,10 +10,6 @@ namespace
 
     constexpr float defaults[numParameters] = { 1.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f };
 
-    const char* const noteValueNames[SyncedNoteValues::numNotes] = { "8/1", "4/1", "2/1", "1/1", "1/2D", "1/2", "1/2T",
-                                                                     "1/4D", "1/4", "1/4T", "1/8D", "1/8", "1/8T",
-                                                                     "1/16D", "1/16", "1/16T", "1/32D", "1/32", "1/32T" };
-
     /** The value that selects square, one step up from sine. */
     constexpr float waveTypeStep = 0.5f;
 
@@ -72,9 +68,6 @@ juce::String ParameterTable::getDisplayText (int index, float value)
         const int shown = waveType >= 0 ? std::min (waveType, lastWaveType) : (value <= 0.0f ? 0 : lastWaveType);
         return "Type " + juce::String (shown + 1);
     }
-
-    if (index == rateSyncIndex)
-        return noteValueNames[getNoteValue (value)];
 
     return juce::String (displayScale * value, displayDecimals);
 }

@@ -87,13 +87,6 @@ TEST (ProcessorCore, DisplayTexts)
         EXPECT_EQ (ParameterTable::getDisplayText (k, std::numeric_limits<float>::quiet_NaN()), "On");
     }
 
-    // Rate-sync names the note that plays.
-    EXPECT_EQ (ParameterTable::getDisplayText (3, 0.5f), "1/4T");
-    EXPECT_EQ (ParameterTable::getDisplayText (3, 0.06f), "2/1");
-    EXPECT_EQ (ParameterTable::getDisplayText (3, -0.2f), "8/1");
-    EXPECT_EQ (ParameterTable::getDisplayText (3, 1.5f), "1/32T");
-    EXPECT_EQ (ParameterTable::getDisplayText (3, std::numeric_limits<float>::quiet_NaN()), "8/1");
-
     EXPECT_EQ (ParameterTable::getDisplayText (5, 0.123f), "1.23");
     EXPECT_EQ (ParameterTable::getDisplayText (6, 1.0f), "10.00");
 }

@@ -35,7 +35,7 @@ TEST_F (Vst3Host, ParametersShowTheirNamesAndTexts)
     auto& parameters = plugin->getParameters();
     ASSERT_GE (parameters.size(), numParameters);
 
-    const char* const defaults[] = { "On", "Type 1", "5.00", "1/4T", "5.00", "5.00", "5.00", "Off", "Off" };
+    const char* const defaults[] = { "On", "Type 1", "5.00", "5.00", "5.00", "5.00", "5.00", "Off", "Off" };
 
     for (int k = 0; k < numParameters; ++k)
     {

@@ -170,7 +170,7 @@ TEST (VstPluginLoad, ParameterNamesTextsAndDefaultsAsTheHostSeesThem)
     // Fixed texts, so that a length limit that cuts them shows.
     const struct { const char* name; const char* display; float value; } parameters[] = {
         { "onBypass", "On", 1.0f }, { "tremoloType", "Type 1", 0.0f }, { "rate", "5.00", 0.5f },
-        { "rateSync", "1/4T", 0.5f }, { "shape", "5.00", 0.5f }, { "depth", "5.00", 0.5f },
+        { "rateSync", "5.00", 0.5f }, { "shape", "5.00", 0.5f }, { "depth", "5.00", 0.5f },
         { "level", "5.00", 0.5f }, { "stereo", "Off", 0.0f }, { "sync", "Off", 0.0f },
     };
 
