@@ -58,6 +58,8 @@ namespace
                 return view != 0 && view != top;
             }, openTimeoutMs));
 
+            reader.clearForItsClient (view);
+
             ASSERT_TRUE (settle());
         }
 

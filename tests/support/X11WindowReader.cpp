@@ -108,6 +108,13 @@ bool X11WindowReader::exists (WindowId window) const
     return XGetWindowAttributes (display, window, &attributes) != 0;
 }
 
+void X11WindowReader::clearForItsClient (WindowId window) const
+{
+    XSetWindowBackground (display, window, BlackPixel (display, DefaultScreen (display)));
+    XClearArea (display, window, 0, 0, 0, 0, True);
+    XSync (display, False);
+}
+
 juce::Image X11WindowReader::grab (WindowId window) const
 {
     XWindowAttributes attributes {};

@@ -392,6 +392,8 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
         return view != 0;
     }, openTimeoutMs));
 
+    reader.clearForItsClient (view);
+
     const auto before = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
     ASSERT_TRUE (before.isValid());
 
