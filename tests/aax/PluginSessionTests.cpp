@@ -17,6 +17,8 @@
 
 #include <cmath>
 #include <random>
+#include <sstream>
+#include <utility>
 
 // The built LumiverPX2741.aaxplugin, loaded as an AAX host loads it and driven by the
 // stand-in host through its entry points and the objects they lead to.
@@ -414,4 +416,78 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     gui->Uninitialize();
     gui->Release();
     EXPECT_TRUE (numViewsBecomes (0));
+}
+
+TEST_F (PluginSession, EveryTeardownOrderFreesEachObjectOnceAndGivesEveryInterfaceBack)
+{
+    // Host calls in order: the effect's data model 'E' or GUI '1' or '2', then
+    // i(nitialise), u(ninitialise) or r(elease).
+    const char* const orders[] = {
+        "Ei 1i Eu Er 1u 1r",            // effect first
+        "Ei 1i 1u 1r Eu Er",            // GUI first
+        "Ei 1i Eu 1u Er 1r",            // interleaved
+        "Ei 1i Er 1r",                  // released without uninitialising
+        "Ei 1i 1i Eu Er 1u 1r",         // the GUI initialised twice
+        "Ei 1i 2i 1u 1r Eu Er 2u 2r",   // two GUIs on one data model
+    };
+
+    for (const auto* order : orders)
+    {
+        SCOPED_TRACE (order);
+        Host host;
+        host.answers = fakehost::SessionAnswers();
+        AAX_IACFEffectParameters* effect = nullptr;
+        ASSERT_EQ (create (AAX_ProcPtrID_Create_EffectParameters)->QueryInterface (IID_IAAXEffectParametersV1, reinterpret_cast<void**> (&effect)), AAX_SUCCESS);
+        host.effectParameters = effect;
+        AAX_IACFEffectGUI* guis[2] = {};
+
+        // One editor per processor: after a GUI's initialisation exactly one GUI shows it.
+        const auto numEditors = [&]
+        {
+            return std::count_if (std::begin (guis), std::end (guis), [] (AAX_IACFEffectGUI* gui)
+            {
+                AAX_Point size;
+                return gui != nullptr && gui->GetViewSize (&size) == AAX_SUCCESS && size.horz == 325.0f && size.vert == 454.0f;
+            });
+        };
+
+        const auto hostCall = [&] (auto*& object, char call)
+        {
+            if (call == 'r')
+            {
+                std::exchange (object, nullptr)->Release();
+                return;
+            }
+
+            EXPECT_EQ (call == 'i' ? object->Initialize (host.unknown()) : object->Uninitialize(), AAX_SUCCESS);
+        };
+
+        std::istringstream steps (order);
+
+        for (std::string step; steps >> step;)
+        {
+            if (step[0] == 'E')
+            {
+                hostCall (effect, step[1]);
+                continue;
+            }
+
+            auto*& gui = guis[step[0] - '1'];
+
+            if (gui == nullptr)
+            {
+                ASSERT_EQ (create (AAX_ProcPtrID_Create_EffectGUI)->QueryInterface (IID_IAAXEffectGUIV1, reinterpret_cast<void**> (&gui)), AAX_SUCCESS);
+            }
+
+            hostCall (gui, step[1]);
+
+            if (step[1] == 'i')
+            {
+                EXPECT_EQ (numEditors(), 1) << step;
+            }
+        }
+
+        EXPECT_EQ (host.unbalancedInterfaces(), std::vector<std::string>());
+        EXPECT_EQ (entryPoint<decltype (&ACFCanUnloadNow)> ("ACFCanUnloadNow") (nullptr), 0);
+    }
 }
