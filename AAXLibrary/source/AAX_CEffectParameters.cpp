@@ -147,6 +147,12 @@ AAX_CEffectParameters::~AAX_CEffectParameters()
 //==============================================================================
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* hostContext)
 {
+    // A host may initialise again without uninitialising: the first initialisation is
+    // undone (the derived class's part too), so that neither its wrappers nor the
+    // parameters EffectInit adds again are left over.
+    if (mController != nullptr)
+        Uninitialize();
+
     mController = new AAX_VController (hostContext);
     mAutomationDelegate = new AAX_VAutomationDelegate (hostContext);
     mTransport = new AAX_VTransport (hostContext);

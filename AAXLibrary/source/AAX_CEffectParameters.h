@@ -23,9 +23,9 @@ class AAX_VTransport;
     Initialize makes the host wrappers, hands the automation delegate to the parameter
     manager and the controller to the packet dispatcher, and calls EffectInit, where a
     derived class adds its parameters and packets; the master bypass never enters the
-    controls chunk. A value the host confirms (UpdateParameterNormalizedValue) reaches the
-    parameter, marks its packets dirty and counts as a change; GenerateCoefficients posts
-    the dirty packets.
+    controls chunk. Initialising again first runs Uninitialize. A value the host confirms
+    (UpdateParameterNormalizedValue) reaches the parameter, marks its packets dirty and
+    counts as a change; GenerateCoefficients posts the dirty packets.
 
     The controls chunk 0x656C636B holds one entry per saved parameter and is rebuilt from
     the current values on every GetChunkSize and GetChunk. A chunk record is refused when

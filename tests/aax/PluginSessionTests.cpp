@@ -429,6 +429,7 @@ TEST_F (PluginSession, EveryTeardownOrderFreesEachObjectOnceAndGivesEveryInterfa
         "Ei 1i Er 1r",                  // released without uninitialising
         "Ei 1i 1i Eu Er 1u 1r",         // the GUI initialised twice
         "Ei 1i 2i 1u 1r Eu Er 2u 2r",   // two GUIs on one data model
+        "Ei Ei 1i Eu Er 1u 1r",         // the data model initialised twice
     };
 
     for (const auto* order : orders)
