@@ -28,7 +28,8 @@ class AAX_VTransport;
     counts as a change; GenerateCoefficients posts the dirty packets.
 
     The controls chunk 0x656C636B holds one entry per saved parameter and is rebuilt from
-    the current values on every GetChunkSize and GetChunk. A chunk record is refused when
+    the current values on every GetChunkSize and GetChunk. Each chunk operation builds or
+    parses the chunk in a parser of its own, so host threads may call them at once. A chunk record is refused when
     it is null, and GetChunk refuses a record whose size field disagrees with the size
     GetChunkSize reported. Identifiers unknown to the manager answer -20001.
 */
@@ -106,8 +107,8 @@ public:
     /** Leaves the parameter of this identifier out of the controls chunk. */
     void FilterParameterIDOnSave (AAX_CParamID identifier);
 
-    /** Fills the chunk parser from the current values. */
-    void BuildChunkData() const;
+    /** The controls chunk of the current values, in a parser of its own. */
+    AAX_CChunkDataParser BuildChunkData() const;
 
     /** The change count after one more change: it starts again at 0 rather than turn negative. */
     static int32_t NextChangeCount (int32_t count) noexcept;
@@ -123,7 +124,6 @@ public:
 protected:
     std::atomic<int32_t> mNumChanges { 0 };
     mutable std::atomic<int32_t> mChunkSize { 0 };
-    mutable AAX_CChunkDataParser mChunkParser;
     AAX_CPacketDispatcher mPacketDispatcher;
     AAX_CParameterManager mParameterManager;
     std::set<std::string> mFilteredParameters;
