@@ -100,34 +100,56 @@ TEST (ChunkData, ReadsEveryTagAndFindsNamesByKind)
     EXPECT_TRUE (d == 0.25 && i == -2 && std::string (text.Get()) == "hi");
 }
 
-TEST (ChunkData, RecordsThatDoNotHoldTogetherYieldNoItems)
+TEST (ChunkData, ReadingEndsAtTheFirstEntryThatDoesNotHoldTogether)
 {
-    auto longName = bytes ({ 1, 1, 1, 1, 'l', '_' });   // a name whose zero lies beyond the 255 bytes read
+    const auto record = [] (std::initializer_list<std::vector<char>> parts)
+    {
+        std::vector<char> data = bytes ({ 1, 1, 1, 1 });
+
+        for (auto& part : parts)
+            data.insert (data.end(), part.begin(), part.end());
+
+        return data;
+    };
+
+    const auto entryA = bytes ({ 'l', '_', 'a', 0, 0, 0, 0, 1 });
+    auto longName = bytes ({ 'l', '_' });                  // a name whose zero lies beyond the 255 bytes read
     longName.insert (longName.end(), 300, 'n');
     longName.insert (longName.end(), 6, 0);                // its zero, padding and an int32
 
-    const std::vector<std::vector<char>> refused = {
-        bytes ({ 1, 1, 1, 1 }),                                          // the marker alone
-        bytes ({ 1, 1, 1, 2, 'l', '_', 'a', 0, 0, 0, 0, 1 }),            // another marker
-        bytes ({ 1, 1, 1, 1, 'd', '_', 'a', 0, 0x3F, 0xE0, 0, 0 }),      // a double cut short
-        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0 }),                  // an int32 cut short
-        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 'b' }),                      // a name without its zero
-        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0, 'h', 'i', 'h', 'i' }),    // a text without its zero
-        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0 }),                        // a text missing altogether
-        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0, 0, 1, 0, 0, 0, 0 }), // padding that is no entry
-        longName,
+    // Each record and the number of items kept from it.
+    const std::pair<std::vector<char>, int32_t> records[] = {
+        { record ({}), 0 },                                                   // the marker alone
+        { bytes ({ 1, 1, 1, 2, 'l', '_', 'a', 0, 0, 0, 0, 1 }), 0 },          // another marker
+        { record ({ entryA, bytes ({ 'd', '_', 'b', 0, 0x3F, 0xE0, 0, 0 }) }), 1 },   // a double cut short
+        { record ({ entryA, bytes ({ 'l', '_', 'b', 0, 0, 0 }) }), 1 },       // an int32 cut short
+        { record ({ entryA, bytes ({ 'l', '_', 'b', 'c' }) }), 1 },           // a name without its zero
+        { record ({ entryA, bytes ({ 'r', '_', 'b', 0, 'h', 'i', 'h', 'i' }) }), 1 },  // a text without its zero
+        { record ({ entryA, bytes ({ 'r', '_', 'b', 0 }) }), 1 },             // a text missing altogether
+        { record ({ entryA, longName }), 1 },
+        { record ({ entryA, bytes ({ 0, 0, 0, 0 }) }), 2 },                   // padding: an item without a value
+        { record ({ entryA, bytes ({ 'd', 0, 0, 0 }) }), 2 },                 // a tag without a name, likewise
+        { record ({ entryA, bytes ({ 'x', '_', 'c', 0, 0, 0, 0, 5 }), bytes ({ 'l', '_', 'd', 0, 0, 0, 0, 2 }) }), 4 },  // an unknown tag and its value
     };
 
-    for (size_t k = 0; k < refused.size(); ++k)
+    for (size_t k = 0; k < std::size (records); ++k)
     {
-        auto record = ChunkRecord::withData (refused[k]);
-        record->fVersion = 3;
+        auto chunk = ChunkRecord::withData (records[k].first);
+        chunk->fVersion = 3;
         AAX_CChunkDataParser parser;
         parser.AddInt32 ("old", 1);
-        parser.LoadChunk (record.get());
-        EXPECT_EQ (parser.GetNumberOfItems(), 0) << "record " << k;
+        parser.LoadChunk (chunk.get());
+        EXPECT_EQ (parser.GetNumberOfItems(), records[k].second) << "record " << k;
         EXPECT_EQ (parser.GetChunkVersion(), 3);
+
+        int32_t a = 0;
+        EXPECT_EQ (parser.FindInt32 ("a", &a) && a == 1, records[k].second > 0) << "record " << k;
     }
+
+    int32_t d = 0;
+    AAX_CChunkDataParser afterUnknown;
+    afterUnknown.LoadChunk (ChunkRecord::withData (records[std::size (records) - 1].first).get());
+    EXPECT_TRUE (afterUnknown.FindInt32 ("d", &d) && d == 2);
 
     AAX_CChunkDataParser parser;
     parser.LoadChunk (nullptr);

@@ -15,6 +15,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -331,11 +332,30 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         return data;
     };
 
+    // Where each saved entry ends: one that ends before the first changed byte is intact
+    // and is restored, whatever follows it.
+    std::vector<std::pair<std::string, double>> savedValues;
+    std::vector<size_t> entryEnds;
+    AAX_CChunkDataParser savedEntries;
+
+    for (int index = 0; index < 9; ++index)
+    {
+        const auto identifier = std::to_string (index);
+        savedValues.emplace_back (identifier, effect.value (identifier.c_str()));
+        savedEntries.AddDouble (identifier.c_str(), savedValues.back().second);
+        entryEnds.push_back ((size_t) savedEntries.GetChunkDataSize());
+    }
+
     for (int round = 0; round < 2000; ++round)
     {
         const auto mutated = mutate (controls);
+        const auto firstChange = (size_t) (std::mismatch (controls.begin(), controls.end(), mutated.begin(), mutated.end()).first - controls.begin());
         AAX_CChunkDataParser expected;
         expected.LoadChunk (ChunkRecord::withData (mutated, controlsChunk).get());
+
+        for (auto& saved : savedValues)
+            effect->UpdateParameterNormalizedValue (saved.first.c_str(), 0.125, AAX_eUpdateSource_Unspecified);
+
         host.setRequests.clear();
         ASSERT_EQ (effect.restoreChunk (controlsChunk, mutated), AAX_SUCCESS);
         ASSERT_FALSE (expected.GetNumberOfItems() == 0 && ! host.setRequests.empty()) << "a refused chunk changed a value, round " << round;
@@ -344,6 +364,9 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
             ASSERT_TRUE (value >= 0.0 && value <= 1.0) << identifier << " " << value;
 
         effect.answerRequests();
+
+        for (size_t k = 0; k < savedValues.size() && entryEnds[k] <= firstChange; ++k)
+            ASSERT_EQ (effect.value (savedValues[k].first.c_str()), savedValues[k].second) << "intact entry " << k << " lost, round " << round;
     }
 
     // The processor reads exactly what the host gave, as one run directly does; a state it
