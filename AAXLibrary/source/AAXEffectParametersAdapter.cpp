@@ -277,9 +277,10 @@ AAX_Result AAXEffectParametersAdapter::GetChunk (AAX_CTypeID chunkID, AAX_SPlugI
     const std::lock_guard<std::mutex> lock (stateLock);
     const auto size = static_cast<int64_t> (savedState.getSize());
 
-    if (size == 0 || chunk->fSize != size)
+    if (size == 0 || ! AAX_ChunkHasRoomFor (*chunk, size))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
+    chunk->fSize = static_cast<int32_t> (size);
     chunk->fVersion = 0;
     std::memset (chunk->fName, 0, sizeof (chunk->fName));
     std::strncpy (chunk->fName, AAXPluginIdentity::stateChunkName, sizeof (chunk->fName) - 1);

@@ -638,8 +638,8 @@ AAX_Result AAX_CEffectParameters::GetChunk (AAX_CTypeID chunkID, AAX_SPlugInChun
     const auto built = BuildChunkData();
     const auto reportedSize = mChunkSize.load();
 
-    // The record has room for what GetChunkSize reported, and says so in its size field.
-    if (reportedSize == 0 || built.GetChunkDataSize() != reportedSize || chunk->fSize != reportedSize)
+    // The record has room for what GetChunkSize reported; the writer sets its size field.
+    if (reportedSize == 0 || built.GetChunkDataSize() != reportedSize || ! AAX_ChunkHasRoomFor (*chunk, reportedSize))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
     chunk->fVersion = built.GetChunkVersion();

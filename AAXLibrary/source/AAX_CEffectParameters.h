@@ -29,9 +29,10 @@ class AAX_VTransport;
 
     The controls chunk 0x656C636B holds one entry per saved parameter and is rebuilt from
     the current values on every GetChunkSize and GetChunk. Each chunk operation builds or
-    parses the chunk in a parser of its own, so host threads may call them at once. A chunk record is refused when
-    it is null, and GetChunk refuses a record whose size field disagrees with the size
-    GetChunkSize reported. Identifiers unknown to the manager answer -20001.
+    parses the chunk in a parser of its own, so host threads may call them at once. A
+    chunk record is refused when it is null, and GetChunk refuses a record whose size
+    field, when the host set it, is smaller than the size GetChunkSize reported.
+    Identifiers unknown to the manager answer -20001.
 */
 class AAX_CEffectParameters : public AAX_IEffectParameters
 {

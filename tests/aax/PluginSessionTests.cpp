@@ -388,12 +388,21 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         ASSERT_EQ (effect.saveChunk (stateChunk), bytesOf (expected)) << "round " << round;
     }
 
-    // Records that disagree with their measured size, or have none, are refused.
-    uint32_t size = 0;
-    EXPECT_EQ (effect->GetChunkSize (stateChunk, &size), AAX_SUCCESS);
-    ChunkRecord shorter (size - 1, stateChunk), negative (8, stateChunk);
+    // A record whose size field the host left at 0 is written and the field filled in; one
+    // that says it is smaller than the data is refused, and so is one without data.
+    for (auto chunkID : { controlsChunk, stateChunk })
+    {
+        uint32_t size = 0;
+        EXPECT_EQ (effect->GetChunkSize (chunkID, &size), AAX_SUCCESS);
+        ChunkRecord unsized (size, chunkID), shorter (size - 1, chunkID);
+        unsized->fSize = 0;
+        EXPECT_EQ (effect->GetChunk (chunkID, unsized.get()), AAX_SUCCESS);
+        EXPECT_EQ (effect->GetChunk (chunkID, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+        EXPECT_EQ (unsized.dataBytes(), effect.saveChunk (chunkID));
+    }
+
+    ChunkRecord negative (8, stateChunk);
     negative->fSize = -8;
-    EXPECT_EQ (effect->GetChunk (stateChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ (effect->SetChunk (stateChunk, negative.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ (effect->SetChunk (stateChunk, nullptr), AAX_ERROR_NULL_OBJECT);
 }
