@@ -88,6 +88,32 @@ namespace
         component.process (instances, instances + 1);
     }
 
+    /** Prepares a processor run beside the plug-in as the plug-in's own should be. */
+    void prepareDirectly (juce::AudioProcessor& processor, juce::AudioPlayHead& playHead, AAX_EStemFormat input, double sampleRate)
+    {
+        juce::AudioProcessor::BusesLayout buses;
+        buses.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (input));
+        buses.outputBuses.add (juce::AudioChannelSet::stereo());
+        processor.setBusesLayout (buses);
+        processor.setPlayHead (&playHead);
+        processor.setRateAndBufferSizeDetails (sampleRate, testBlockSize);
+        processor.prepareToPlay (sampleRate, testBlockSize);
+    }
+
+    /** How often a signal rises through the middle of its range: the cycles of a tremolo
+        on a constant input. */
+    int countCycles (const std::vector<float>& signal)
+    {
+        const auto [low, high] = std::minmax_element (signal.begin(), signal.end());
+        const auto middle = (*low + *high) / 2.0f;
+        int cycles = 0;
+
+        for (size_t i = 1; i < signal.size(); ++i)
+            cycles += signal[i - 1] < middle && signal[i] >= middle;
+
+        return cycles;
+    }
+
     /** A registered plug-in for each test, unloadable again at its end. */
     class PluginSession : public testing::Test
     {
@@ -221,13 +247,7 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
 
         FixedTempoPlayHead playHead { testTempo };
         LumiverPX2741AudioProcessor direct;
-        juce::AudioProcessor::BusesLayout buses;
-        buses.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (input));
-        buses.outputBuses.add (juce::AudioChannelSet::stereo());
-        direct.setBusesLayout (buses);
-        direct.setPlayHead (&playHead);
-        direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
-        direct.prepareToPlay (testSampleRate, testBlockSize);
+        prepareDirectly (direct, playHead, input, testSampleRate);
         direct.setParameter (depthIndex, 1.0f);
         effect.automate ("5", 1.0);
         EXPECT_EQ (effect->GenerateCoefficients(), Host::hostResult);
@@ -274,6 +294,50 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
     }
 
     EXPECT_EQ (countThreads(), threadsBefore);
+}
+
+TEST_F (PluginSession, AFreeRateKeepsItsSpeedWhenTheHostChangesItsSampleRate)
+{
+    constexpr double newRate = 48000.0;
+    constexpr int numBlocks = 3 * (int) newRate / testBlockSize, numSettlingBlocks = numBlocks / 6;
+    Host host;
+    auto effect = makeEffect (host);
+    const auto& layout = registry.components[2].second;
+    effect.automate ("5", 1.0);
+    effect.automate ("2", 1.0);
+    effect->GenerateCoefficients();
+
+    // The host's idle time after the change, off the audio thread.
+    host.answers->sampleRate = (float) newRate;
+    EXPECT_EQ (effect->TimerWakeup(), AAX_SUCCESS);
+
+    FixedTempoPlayHead playHead { testTempo };
+    LumiverPX2741AudioProcessor direct;
+    prepareDirectly (direct, playHead, AAX_eStemFormat_Stereo, newRate);
+    direct.setParameter (depthIndex, 1.0f);
+    direct.setParameter (rateIndex, 1.0f);
+
+    std::vector<float> input (testBlockSize, 0.5f), outLeft (testBlockSize), outRight (testBlockSize);
+    std::vector<float> heard, expected;
+    juce::MidiBuffer midi;
+
+    for (int block = 0; block < numBlocks; ++block)
+    {
+        auto directLeft = input, directRight = input;
+        runAlgorithm (host, layout, { input.data(), input.data() }, { outLeft.data(), outRight.data() }, testBlockSize);
+        float* directChannels[] = { directLeft.data(), directRight.data() };
+        juce::AudioBuffer<float> buffer (directChannels, 2, testBlockSize);
+        direct.processBlock (buffer, midi);
+
+        if (block >= numSettlingBlocks)
+        {
+            heard.insert (heard.end(), outLeft.begin(), outLeft.end());
+            expected.insert (expected.end(), directLeft.begin(), directLeft.end());
+        }
+    }
+
+    EXPECT_GT (countCycles (expected), 40);
+    EXPECT_NEAR (countCycles (heard), countCycles (expected), 1);
 }
 
 TEST_F (PluginSession, BothChunksCarryTheStateIntoAnotherInstanceInEitherOrder)
