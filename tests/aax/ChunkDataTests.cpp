@@ -72,22 +72,24 @@ TEST (ChunkData, ReadsEveryTagAndFindsNamesByKind)
     auto record = ChunkRecord::withData (bytes ({ 1, 1, 1, 1,
                                                   'f', '_', 'a', 0, 0x3F, 0x80, 0, 0,
                                                   's', '_', 'b', 0, 0x12, 0x34, 0, 0,
-                                                  'x', '_', 'c', 0,
+                                                  'x', '_', 'c', 0, 0, 0, 0, 5,
                                                   'r', '_', 'd', 0, 'h', 'i', 0, 0,
                                                   'l', '_', 'e', 0, 0xFF, 0xFF, 0xFF, 0xFE,
-                                                  'd', '_', 'g', 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0 }));
+                                                  'd', '_', 'g', 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0,
+                                                  0, 0, 0, 0 }));
     AAX_CChunkDataParser parser;
     parser.LoadChunk (record.get());
-    ASSERT_EQ (parser.GetNumberOfItems(), 6);
+    ASSERT_EQ (parser.GetNumberOfItems(), 8);
 
-    // An unknown tag is kept without a value.
-    const std::pair<int32_t, int64_t> items[] = { { 1, 0x3F800000 }, { 4, 0x1234 }, { 0, 0 }, { 5, 0 }, { 2, 0xFFFFFFFE }, { 3, 0x3FD0000000000000 } };
+    // An unknown tag, a word of its value that starts with a zero, and padding are kept
+    // without a value, and reading goes on after them.
+    const std::pair<int32_t, int64_t> items[] = { { 1, 0x3F800000 }, { 4, 0x1234 }, { 0, 0 }, { 0, 0 }, { 5, 0 }, { 2, 0xFFFFFFFE }, { 3, 0x3FD0000000000000 }, { 0, 0 } };
 
-    for (int32_t k = 0; k < 6; ++k)
+    for (int32_t k = 0; k < 8; ++k)
         EXPECT_EQ (std::pair (parser.GetItem (k).mDataType, parser.GetItem (k).mIntValue), items[k]) << k;
 
     // A search starts after the name found last and wraps around.
-    for (auto [name, index] : { std::pair { "e", 4 }, { "b", 1 }, { "g", 5 }, { "a", 0 }, { "z", -1 } })
+    for (auto [name, index] : { std::pair { "e", 5 }, { "b", 1 }, { "g", 6 }, { "a", 0 }, { "z", -1 } })
         EXPECT_EQ (parser.FindName (AAX_CString (name)), index) << name;
 
     // Only the kind written is found; a miss leaves the value as it was.
@@ -100,56 +102,43 @@ TEST (ChunkData, ReadsEveryTagAndFindsNamesByKind)
     EXPECT_TRUE (d == 0.25 && i == -2 && std::string (text.Get()) == "hi");
 }
 
-TEST (ChunkData, ReadingEndsAtTheFirstEntryThatDoesNotHoldTogether)
+TEST (ChunkData, ReadingEndsAtTheFirstEntryThatDoesNotHoldTogetherKeepingThoseBefore)
 {
-    const auto record = [] (std::initializer_list<std::vector<char>> parts)
-    {
-        std::vector<char> data = bytes ({ 1, 1, 1, 1 });
-
-        for (auto& part : parts)
-            data.insert (data.end(), part.begin(), part.end());
-
-        return data;
-    };
-
-    const auto entryA = bytes ({ 'l', '_', 'a', 0, 0, 0, 0, 1 });
-    auto longName = bytes ({ 'l', '_' });                  // a name whose zero lies beyond the 255 bytes read
+    auto longName = bytes ({ 1, 1, 1, 1, 'l', '_' });   // a name whose zero lies beyond the 255 bytes read
     longName.insert (longName.end(), 300, 'n');
     longName.insert (longName.end(), 6, 0);                // its zero, padding and an int32
 
-    // Each record and the number of items kept from it.
-    const std::pair<std::vector<char>, int32_t> records[] = {
-        { record ({}), 0 },                                                   // the marker alone
-        { bytes ({ 1, 1, 1, 2, 'l', '_', 'a', 0, 0, 0, 0, 1 }), 0 },          // another marker
-        { record ({ entryA, bytes ({ 'd', '_', 'b', 0, 0x3F, 0xE0, 0, 0 }) }), 1 },   // a double cut short
-        { record ({ entryA, bytes ({ 'l', '_', 'b', 0, 0, 0 }) }), 1 },       // an int32 cut short
-        { record ({ entryA, bytes ({ 'l', '_', 'b', 'c' }) }), 1 },           // a name without its zero
-        { record ({ entryA, bytes ({ 'r', '_', 'b', 0, 'h', 'i', 'h', 'i' }) }), 1 },  // a text without its zero
-        { record ({ entryA, bytes ({ 'r', '_', 'b', 0 }) }), 1 },             // a text missing altogether
-        { record ({ entryA, longName }), 1 },
-        { record ({ entryA, bytes ({ 0, 0, 0, 0 }) }), 2 },                   // padding: an item without a value
-        { record ({ entryA, bytes ({ 'd', 0, 0, 0 }) }), 2 },                 // a tag without a name, likewise
-        { record ({ entryA, bytes ({ 'x', '_', 'c', 0, 0, 0, 0, 5 }), bytes ({ 'l', '_', 'd', 0, 0, 0, 0, 2 }) }), 4 },  // an unknown tag and its value
+    const std::vector<std::vector<char>> refused = {
+        bytes ({ 1, 1, 1, 1 }),                                          // the marker alone
+        bytes ({ 1, 1, 1, 2, 'l', '_', 'a', 0, 0, 0, 0, 1 }),            // another marker
+        bytes ({ 1, 1, 1, 1, 'd', '_', 'a', 0, 0x3F, 0xE0, 0, 0 }),      // a double cut short
+        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0 }),                  // an int32 cut short
+        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 'b' }),                      // a name without its zero
+        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0, 'h', 'i', 'h', 'i' }),    // a text without its zero
+        bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0 }),                        // a text missing altogether
+        longName,
     };
 
-    for (size_t k = 0; k < std::size (records); ++k)
+    // Each record alone yields no items; after a well-formed entry, that entry is kept (but
+    // behind another marker).
+    const auto entryBefore = bytes ({ 'l', '_', 'z', 0, 0, 0, 0, 1 });
+
+    for (size_t k = 0; k < refused.size(); ++k)
     {
-        auto chunk = ChunkRecord::withData (records[k].first);
-        chunk->fVersion = 3;
-        AAX_CChunkDataParser parser;
-        parser.AddInt32 ("old", 1);
-        parser.LoadChunk (chunk.get());
-        EXPECT_EQ (parser.GetNumberOfItems(), records[k].second) << "record " << k;
-        EXPECT_EQ (parser.GetChunkVersion(), 3);
+        auto withEntryBefore = refused[k];
+        withEntryBefore.insert (withEntryBefore.begin() + 4, entryBefore.begin(), entryBefore.end());
 
-        int32_t a = 0;
-        EXPECT_EQ (parser.FindInt32 ("a", &a) && a == 1, records[k].second > 0) << "record " << k;
+        for (auto [data, numKept] : { std::pair { refused[k], 0 }, { withEntryBefore, k == 1 ? 0 : 1 } })
+        {
+            auto record = ChunkRecord::withData (data);
+            record->fVersion = 3;
+            AAX_CChunkDataParser parser;
+            parser.AddInt32 ("old", 1);
+            parser.LoadChunk (record.get());
+            EXPECT_EQ (parser.GetNumberOfItems(), numKept) << "record " << k;
+            EXPECT_EQ (parser.GetChunkVersion(), 3);
+        }
     }
-
-    int32_t d = 0;
-    AAX_CChunkDataParser afterUnknown;
-    afterUnknown.LoadChunk (ChunkRecord::withData (records[std::size (records) - 1].first).get());
-    EXPECT_TRUE (afterUnknown.FindInt32 ("d", &d) && d == 2);
 
     AAX_CChunkDataParser parser;
     parser.LoadChunk (nullptr);
