@@ -9,6 +9,10 @@ std::unique_ptr<HostWindowEditorHolder> HostWindowEditorHolder::create (juce::Au
 {
     const HostDrivenMessageLoop hostDrivenMessageLoop;
 
+    // One editor per processor, owned by one holder: while another holder has it, none.
+    if (processor.getActiveEditor() != nullptr)
+        return nullptr;
+
     if (auto* editor = processor.createEditorIfNeeded())
         return std::make_unique<HostWindowEditorHolder> (processor, *editor, std::move (resizeHost));
 

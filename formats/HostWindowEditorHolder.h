@@ -19,8 +19,8 @@ class HostWindowEditorHolder : private HostDrivenMessageLoop,
 {
 public:
     /** Creates the processor's editor, on the host's thread, and a holder for it;
-        nothing when the processor makes no editor. resizeHost is called with the
-        new size when the editor changes its size.
+        nothing when the processor makes no editor or already has one. resizeHost
+        is called with the new size when the editor changes its size.
     */
     static std::unique_ptr<HostWindowEditorHolder> create (juce::AudioProcessor& processor,
                                                            std::function<void (int, int)> resizeHost);

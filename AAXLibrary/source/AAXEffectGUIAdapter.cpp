@@ -7,6 +7,19 @@
 AAXEffectGUIAdapter::AAXEffectGUIAdapter() = default;
 AAXEffectGUIAdapter::~AAXEffectGUIAdapter() = default;
 
+AAX_Result AAXEffectGUIAdapter::Initialize (IACFUnknown* hostContext)
+{
+    // The editor of an earlier initialisation goes while its processor is still held.
+    editorHolder.reset();
+    return AAX_CEffectGUI::Initialize (hostContext);
+}
+
+AAX_Result AAXEffectGUIAdapter::Uninitialize()
+{
+    editorHolder.reset();
+    return AAX_CEffectGUI::Uninitialize();
+}
+
 void AAXEffectGUIAdapter::CreateViewContents()
 {
     createEditor();

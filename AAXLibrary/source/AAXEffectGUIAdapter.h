@@ -11,8 +11,10 @@ class HostWindowEditorHolder;
     The processor is the one of the effect's data model, when that is this plug-in's own
     adapter; otherwise no view is built. The editor comes from the processor, is sized
     from itself and is attached to native X11 containers (type 1). It is deleted when the
-    host withdraws its container and when this object goes. While it is open the host's
-    timer wake-ups run the framework's messages.
+    host withdraws its container, when this object is initialised again or uninitialised,
+    and when it goes: always before the base lets go of the data model, so the processor
+    outlives its editor whatever order the host tears down in. While it is open the
+    host's timer wake-ups run the framework's messages.
 */
 class AAXEffectGUIAdapter : public AAX_CEffectGUI
 {
@@ -22,6 +24,9 @@ public:
 
     /** The object as the host holds it. */
     IACFUnknown* getHostInterface() noexcept        { return static_cast<AAX_IACFEffectGUI*> (this); }
+
+    AAX_Result Initialize (IACFUnknown* hostContext) override;
+    AAX_Result Uninitialize() override;
 
     /** The editor's size; nothing while there is none. */
     AAX_Result GetViewSize (AAX_Point* viewSize) const override;

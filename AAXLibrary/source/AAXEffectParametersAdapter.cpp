@@ -21,7 +21,6 @@ namespace
     constexpr int continuousStepCount = 1000;
     constexpr int32_t invertedOrientation = 19;
 
-    constexpr double fallbackSampleRate = 44100.0;
     constexpr int fallbackChannels = 2;
 
     AAX_CString hostText (const juce::String& text)
@@ -39,6 +38,13 @@ namespace
     juce::AudioChannelSet channelSetOf (int channels)
     {
         return channels == 1 ? juce::AudioChannelSet::mono() : juce::AudioChannelSet::stereo();
+    }
+
+    /** The rate the controller reports, or 0 when it reports none. */
+    float sampleRateOf (const AAX_IController& controller)
+    {
+        float sampleRate = 0.0f;
+        return controller.GetSampleRate (&sampleRate) == AAX_SUCCESS ? sampleRate : 0.0f;
     }
 }
 
@@ -110,12 +116,14 @@ void AAXEffectParametersAdapter::prepareProcessor()
     auto& processor = getProcessor();
     auto* controller = Controller();
 
-    float sampleRate = 0.0f;
     AAX_EStemFormat inputFormat = 0, outputFormat = 0;
-    const auto rateResult = controller->GetSampleRate (&sampleRate);
     const auto numInputs = channelsOf (controller->GetInputStemFormat (&inputFormat), inputFormat);
     const auto numOutputs = channelsOf (controller->GetOutputStemFormat (&outputFormat), outputFormat);
-    const double rate = rateResult == AAX_SUCCESS && std::isfinite (sampleRate) && sampleRate > 0.0f ? sampleRate : fallbackSampleRate;
+
+    // Passed on as reported: the processor ignores a rate that is no usable rate and keeps
+    // the last one.
+    const auto sampleRate = sampleRateOf (*controller);
+    hostSampleRate = sampleRate;
 
     juce::AudioProcessor::BusesLayout layout;
     layout.inputBuses.add (channelSetOf (numInputs));
@@ -127,13 +135,30 @@ void AAXEffectParametersAdapter::prepareProcessor()
         processor.releaseResources();
 
     processor.setBusesLayout (layout);
-    processor.setRateAndBufferSizeDetails (rate, maximumBlockSize);
-    processor.prepareToPlay (rate, maximumBlockSize);
+    processor.setRateAndBufferSizeDetails (sampleRate, maximumBlockSize);
+    processor.prepareToPlay (sampleRate, maximumBlockSize);
 
     workBuffer.setSize (fallbackChannels, maximumBlockSize);
     midiEvents.ensureSize (2048);
     transport = Transport();
     isPrepared = true;
+}
+
+AAX_Result AAXEffectParametersAdapter::TimerWakeup()
+{
+    // The host's idle time, off the audio thread: a host that changes its sample rate
+    // without creating the effect again gets the processor prepared for the new one. A
+    // rate that is no number counts as unchanged, so it is not prepared on every wake-up.
+    if (auto* controller = Controller())
+    {
+        const auto sampleRate = sampleRateOf (*controller);
+        const auto previous = hostSampleRate.load();
+
+        if (sampleRate != previous && ! (std::isnan (sampleRate) && std::isnan (previous)))
+            prepareProcessor();
+    }
+
+    return AAX_CEffectParameters::TimerWakeup();
 }
 
 AAX_Result AAXEffectParametersAdapter::Uninitialize()
@@ -277,9 +302,10 @@ AAX_Result AAXEffectParametersAdapter::GetChunk (AAX_CTypeID chunkID, AAX_SPlugI
     const std::lock_guard<std::mutex> lock (stateLock);
     const auto size = static_cast<int64_t> (savedState.getSize());
 
-    if (size == 0 || chunk->fSize != size)
+    if (size == 0 || ! AAX_ChunkHasRoomFor (*chunk, size))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
+    chunk->fSize = static_cast<int32_t> (size);
     chunk->fVersion = 0;
     std::memset (chunk->fName, 0, sizeof (chunk->fName));
     std::strncpy (chunk->fName, AAXPluginIdentity::stateChunkName, sizeof (chunk->fName) - 1);

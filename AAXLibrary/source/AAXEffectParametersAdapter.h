@@ -21,6 +21,8 @@
     |                                        | parameter, the master bypass on data port 3;   |
     |                                        | bus layout from the stem formats, prepareToPlay |
     |                                        | at the controller's sample rate                 |
+    | TimerWakeup                            | prepareToPlay again when the controller's       |
+    |                                        | sample rate has changed                         |
     | UpdateParameterNormalizedValue         | setParameter with the confirmed, bounded value  |
     | chunk 0x6A756365 (index 1)             | getStateInformation / setStateInformation       |
     | any other chunk                        | the base's controls chunk                       |
@@ -47,6 +49,7 @@ public:
     AAX_Result EffectInit() override;
     AAX_Result Uninitialize() override;
     AAX_Result UpdateParameterNormalizedValue (AAX_CParamID identifier, double value, AAX_EUpdateSource source) override;
+    AAX_Result TimerWakeup() override;
 
     AAX_Result GetNumberOfChunks (int32_t* numChunks) const override;
     AAX_Result GetChunkIDFromIndex (int32_t index, AAX_CTypeID* chunkID) const override;
@@ -96,6 +99,7 @@ private:
     juce::AudioBuffer<float> workBuffer;
     juce::MidiBuffer midiEvents;
     std::atomic<bool> isPrepared { false };
+    std::atomic<float> hostSampleRate { 0.0f };
     std::atomic<AAX_ITransport*> transport { nullptr };
 
     mutable std::mutex stateLock;

@@ -197,8 +197,8 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
     if (std::memcmp (data, chunkMarker, sizeof (chunkMarker)) != 0)
         return;
 
-    // Entries are collected apart and taken only when the whole record reads cleanly.
-    std::vector<DataValue> items;
+    // Entries are read in order and kept; the first one that does not fit inside the
+    // record, or whose tag and name do not end within their bytes, ends the read.
     int64_t position = markerSize;
 
     while (position < size)
@@ -206,16 +206,22 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
         const auto* tag = data + position;
         const auto tagAndNameLength = terminatedLength (tag, std::min<int64_t> (size - position, maxNameLength));
 
-        if (tagAndNameLength < tagSize)
+        if (tagAndNameLength < 0)
             return;
 
+        // Padding, and a tag too short to carry a name, read as an item without a value.
         DataValue item;
-        item.mDataName = AAX_CString (reinterpret_cast<const char*> (tag + tagSize));
+        const bool hasName = tagAndNameLength >= tagSize;
+        const auto letter = hasName ? tag[0] : 0;
+
+        if (hasName)
+            item.mDataName = AAX_CString (reinterpret_cast<const char*> (tag + tagSize));
+
         position = roundUpToFour (position + tagAndNameLength + 1);
 
         const auto fits = [&] (int64_t numBytes) { return position + numBytes <= size; };
 
-        switch (tag[0])
+        switch (letter)
         {
             case 'd':
                 if (! fits (8))
@@ -231,7 +237,7 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
                 if (! fits (4))
                     return;
 
-                item.mDataType = tag[0] == 'f' ? kDataType_Float : kDataType_Int32;
+                item.mDataType = letter == 'f' ? kDataType_Float : kDataType_Int32;
                 item.mIntValue = static_cast<int64_t> (readBigEndian (data + position, 4));
                 position += 4;
                 break;
@@ -262,10 +268,8 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
                 break;
         }
 
-        items.push_back (item);
+        mDataValues.push_back (item);
     }
-
-    mDataValues = std::move (items);
 }
 
 int32_t AAX_CChunkDataParser::FindName (const AAX_CString& name)

@@ -17,10 +17,11 @@
     | 4    | s_  | int16, then two zero bytes              |
     | 5    | r_  | text, zero byte, padding                |
 
-    The writer produces "d_", "l_" and "r_" entries; the reader keeps all five kinds. The
-    reader never reads outside the record it is given: a record whose entries do not fit
-    inside its size, or whose tag and name do not end within 255 bytes, is refused as a
-    whole and yields no items.
+    The writer produces "d_", "l_" and "r_" entries; the reader keeps all five kinds, and
+    reads padding and unknown tags as items without a value (type 0). The reader never
+    reads outside the record it is given: the first entry that does not fit inside its
+    size, or whose tag and name do not end within 255 bytes, ends the read, and every
+    entry before it is kept.
 */
 class AAX_CChunkDataParser
 {
@@ -64,7 +65,9 @@ public:
     */
     AAX_Result GetChunkData (AAX_SPlugInChunk* chunk) const;
 
-    /** Replaces the items by the entries of the record; a null record gives none. */
+    /** Replaces the items by the entries of the record, up to the first malformed one; a
+        null record gives none.
+    */
     void LoadChunk (const AAX_SPlugInChunk* chunk);
 
     /** The index of the item of that name, searched from just after the last one found so

@@ -147,6 +147,12 @@ AAX_CEffectParameters::~AAX_CEffectParameters()
 //==============================================================================
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* hostContext)
 {
+    // A host may initialise again without uninitialising: the first initialisation is
+    // undone (the derived class's part too), so that neither its wrappers nor the
+    // parameters EffectInit adds again are left over.
+    if (mController != nullptr)
+        Uninitialize();
+
     mController = new AAX_VController (hostContext);
     mAutomationDelegate = new AAX_VAutomationDelegate (hostContext);
     mTransport = new AAX_VTransport (hostContext);
@@ -552,9 +558,9 @@ void AAX_CEffectParameters::FilterParameterIDOnSave (AAX_CParamID identifier)
         mFilteredParameters.insert (identifier);
 }
 
-void AAX_CEffectParameters::BuildChunkData() const
+AAX_CChunkDataParser AAX_CEffectParameters::BuildChunkData() const
 {
-    mChunkParser.Clear();
+    AAX_CChunkDataParser chunk;
     int32_t numParameters = 0;
     GetNumberOfParameters (&numParameters);
 
@@ -570,14 +576,16 @@ void AAX_CEffectParameters::BuildChunkData() const
 
         switch (value.kind)
         {
-            case ProbedValue::floatValue:   mChunkParser.AddDouble (identifier, value.floatNumber); break;
-            case ProbedValue::int32Value:   mChunkParser.AddInt32 (identifier, value.int32Number); break;
-            case ProbedValue::boolValue:    mChunkParser.AddInt32 (identifier, value.boolean ? 1 : 0); break;
-            case ProbedValue::doubleValue:  mChunkParser.AddDouble (identifier, value.doubleNumber); break;
-            case ProbedValue::textValue:    mChunkParser.AddString (identifier, value.text); break;
+            case ProbedValue::floatValue:   chunk.AddDouble (identifier, value.floatNumber); break;
+            case ProbedValue::int32Value:   chunk.AddInt32 (identifier, value.int32Number); break;
+            case ProbedValue::boolValue:    chunk.AddInt32 (identifier, value.boolean ? 1 : 0); break;
+            case ProbedValue::doubleValue:  chunk.AddDouble (identifier, value.doubleNumber); break;
+            case ProbedValue::textValue:    chunk.AddString (identifier, value.text); break;
             case ProbedValue::none:         break;
         }
     }
+
+    return chunk;
 }
 
 AAX_Result AAX_CEffectParameters::GetNumberOfChunks (int32_t* numChunks) const
@@ -609,8 +617,7 @@ AAX_Result AAX_CEffectParameters::GetChunkSize (AAX_CTypeID chunkID, uint32_t* s
         return AAX_ERROR_INVALID_CHUNK_ID;
     }
 
-    BuildChunkData();
-    const auto dataSize = mChunkParser.GetChunkDataSize();
+    const auto dataSize = BuildChunkData().GetChunkDataSize();
     mChunkSize = dataSize;
 
     if (dataSize < 0)
@@ -628,17 +635,17 @@ AAX_Result AAX_CEffectParameters::GetChunk (AAX_CTypeID chunkID, AAX_SPlugInChun
     if (chunk == nullptr)
         return AAX_ERROR_NULL_OBJECT;
 
-    BuildChunkData();
+    const auto built = BuildChunkData();
     const auto reportedSize = mChunkSize.load();
 
-    // The record has room for what GetChunkSize reported, and says so in its size field.
-    if (reportedSize == 0 || mChunkParser.GetChunkDataSize() != reportedSize || chunk->fSize != reportedSize)
+    // The record has room for what GetChunkSize reported; the writer sets its size field.
+    if (reportedSize == 0 || built.GetChunkDataSize() != reportedSize || ! AAX_ChunkHasRoomFor (*chunk, reportedSize))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
-    chunk->fVersion = mChunkParser.GetChunkVersion();
+    chunk->fVersion = built.GetChunkVersion();
     std::memset (chunk->fName, 0, sizeof (chunk->fName));
     std::strncpy (chunk->fName, CONTROLS_CHUNK_DESCRIPTION, sizeof (chunk->fName) - 1);
-    return mChunkParser.GetChunkData (chunk);
+    return built.GetChunkData (chunk);
 }
 
 AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk)
@@ -649,7 +656,8 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlug
     if (chunk == nullptr)
         return AAX_ERROR_NULL_OBJECT;
 
-    mChunkParser.LoadChunk (chunk);
+    AAX_CChunkDataParser stored;
+    stored.LoadChunk (chunk);
     int32_t numParameters = 0;
     GetNumberOfParameters (&numParameters);
 
@@ -661,15 +669,15 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID chunkID, const AAX_SPlug
             continue;
 
         // A missing or mistyped entry leaves its parameter as it is.
-        const ProbedValue stored (mChunkParser, parameter->Identifier(), ProbedValue (*parameter).kind);
+        const ProbedValue value (stored, parameter->Identifier(), ProbedValue (*parameter).kind);
 
-        switch (stored.kind)
+        switch (value.kind)
         {
-            case ProbedValue::floatValue:   parameter->SetValueWithFloat (stored.floatNumber); break;
-            case ProbedValue::int32Value:   parameter->SetValueWithInt32 (stored.int32Number); break;
-            case ProbedValue::boolValue:    parameter->SetValueWithBool (stored.boolean); break;
-            case ProbedValue::doubleValue:  parameter->SetValueWithDouble (stored.doubleNumber); break;
-            case ProbedValue::textValue:    parameter->SetValueWithString (stored.text); break;
+            case ProbedValue::floatValue:   parameter->SetValueWithFloat (value.floatNumber); break;
+            case ProbedValue::int32Value:   parameter->SetValueWithInt32 (value.int32Number); break;
+            case ProbedValue::boolValue:    parameter->SetValueWithBool (value.boolean); break;
+            case ProbedValue::doubleValue:  parameter->SetValueWithDouble (value.doubleNumber); break;
+            case ProbedValue::textValue:    parameter->SetValueWithString (value.text); break;
             case ProbedValue::none:         break;
         }
     }
@@ -688,7 +696,8 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
         return AAX_SUCCESS;
 
     *isActive = 0;
-    mChunkParser.LoadChunk (chunk);
+    AAX_CChunkDataParser stored;
+    stored.LoadChunk (chunk);
     int32_t numParameters = 0;
     GetNumberOfParameters (&numParameters);
 
@@ -707,7 +716,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* ch
 
         const ProbedValue value (*parameter);
 
-        if (! ProbedValue (mChunkParser, parameter->Identifier(), value.kind).matches (value))
+        if (! ProbedValue (stored, parameter->Identifier(), value.kind).matches (value))
             return AAX_SUCCESS;
     }
 

@@ -23,14 +23,16 @@ class AAX_VTransport;
     Initialize makes the host wrappers, hands the automation delegate to the parameter
     manager and the controller to the packet dispatcher, and calls EffectInit, where a
     derived class adds its parameters and packets; the master bypass never enters the
-    controls chunk. A value the host confirms (UpdateParameterNormalizedValue) reaches the
-    parameter, marks its packets dirty and counts as a change; GenerateCoefficients posts
-    the dirty packets.
+    controls chunk. Initialising again first runs Uninitialize. A value the host confirms
+    (UpdateParameterNormalizedValue) reaches the parameter, marks its packets dirty and
+    counts as a change; GenerateCoefficients posts the dirty packets.
 
     The controls chunk 0x656C636B holds one entry per saved parameter and is rebuilt from
-    the current values on every GetChunkSize and GetChunk. A chunk record is refused when
-    it is null, and GetChunk refuses a record whose size field disagrees with the size
-    GetChunkSize reported. Identifiers unknown to the manager answer -20001.
+    the current values on every GetChunkSize and GetChunk. Each chunk operation builds or
+    parses the chunk in a parser of its own, so host threads may call them at once. A
+    chunk record is refused when it is null, and GetChunk refuses a record whose size
+    field, when the host set it, is smaller than the size GetChunkSize reported.
+    Identifiers unknown to the manager answer -20001.
 */
 class AAX_CEffectParameters : public AAX_IEffectParameters
 {
@@ -106,8 +108,8 @@ public:
     /** Leaves the parameter of this identifier out of the controls chunk. */
     void FilterParameterIDOnSave (AAX_CParamID identifier);
 
-    /** Fills the chunk parser from the current values. */
-    void BuildChunkData() const;
+    /** The controls chunk of the current values, in a parser of its own. */
+    AAX_CChunkDataParser BuildChunkData() const;
 
     /** The change count after one more change: it starts again at 0 rather than turn negative. */
     static int32_t NextChangeCount (int32_t count) noexcept;
@@ -123,7 +125,6 @@ public:
 protected:
     std::atomic<int32_t> mNumChanges { 0 };
     mutable std::atomic<int32_t> mChunkSize { 0 };
-    mutable AAX_CChunkDataParser mChunkParser;
     AAX_CPacketDispatcher mPacketDispatcher;
     AAX_CParameterManager mParameterManager;
     std::set<std::string> mFilteredParameters;

@@ -72,22 +72,24 @@ TEST (ChunkData, ReadsEveryTagAndFindsNamesByKind)
     auto record = ChunkRecord::withData (bytes ({ 1, 1, 1, 1,
                                                   'f', '_', 'a', 0, 0x3F, 0x80, 0, 0,
                                                   's', '_', 'b', 0, 0x12, 0x34, 0, 0,
-                                                  'x', '_', 'c', 0,
+                                                  'x', '_', 'c', 0, 0, 0, 0, 5,
                                                   'r', '_', 'd', 0, 'h', 'i', 0, 0,
                                                   'l', '_', 'e', 0, 0xFF, 0xFF, 0xFF, 0xFE,
-                                                  'd', '_', 'g', 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0 }));
+                                                  'd', '_', 'g', 0, 0x3F, 0xD0, 0, 0, 0, 0, 0, 0,
+                                                  0, 0, 0, 0 }));
     AAX_CChunkDataParser parser;
     parser.LoadChunk (record.get());
-    ASSERT_EQ (parser.GetNumberOfItems(), 6);
+    ASSERT_EQ (parser.GetNumberOfItems(), 8);
 
-    // An unknown tag is kept without a value.
-    const std::pair<int32_t, int64_t> items[] = { { 1, 0x3F800000 }, { 4, 0x1234 }, { 0, 0 }, { 5, 0 }, { 2, 0xFFFFFFFE }, { 3, 0x3FD0000000000000 } };
+    // An unknown tag, a word of its value that starts with a zero, and padding are kept
+    // without a value, and reading goes on after them.
+    const std::pair<int32_t, int64_t> items[] = { { 1, 0x3F800000 }, { 4, 0x1234 }, { 0, 0 }, { 0, 0 }, { 5, 0 }, { 2, 0xFFFFFFFE }, { 3, 0x3FD0000000000000 }, { 0, 0 } };
 
-    for (int32_t k = 0; k < 6; ++k)
+    for (int32_t k = 0; k < 8; ++k)
         EXPECT_EQ (std::pair (parser.GetItem (k).mDataType, parser.GetItem (k).mIntValue), items[k]) << k;
 
     // A search starts after the name found last and wraps around.
-    for (auto [name, index] : { std::pair { "e", 4 }, { "b", 1 }, { "g", 5 }, { "a", 0 }, { "z", -1 } })
+    for (auto [name, index] : { std::pair { "e", 5 }, { "b", 1 }, { "g", 6 }, { "a", 0 }, { "z", -1 } })
         EXPECT_EQ (parser.FindName (AAX_CString (name)), index) << name;
 
     // Only the kind written is found; a miss leaves the value as it was.
@@ -100,7 +102,7 @@ TEST (ChunkData, ReadsEveryTagAndFindsNamesByKind)
     EXPECT_TRUE (d == 0.25 && i == -2 && std::string (text.Get()) == "hi");
 }
 
-TEST (ChunkData, RecordsThatDoNotHoldTogetherYieldNoItems)
+TEST (ChunkData, ReadingEndsAtTheFirstEntryThatDoesNotHoldTogetherKeepingThoseBefore)
 {
     auto longName = bytes ({ 1, 1, 1, 1, 'l', '_' });   // a name whose zero lies beyond the 255 bytes read
     longName.insert (longName.end(), 300, 'n');
@@ -114,19 +116,28 @@ TEST (ChunkData, RecordsThatDoNotHoldTogetherYieldNoItems)
         bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 'b' }),                      // a name without its zero
         bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0, 'h', 'i', 'h', 'i' }),    // a text without its zero
         bytes ({ 1, 1, 1, 1, 'r', '_', 'a', 0 }),                        // a text missing altogether
-        bytes ({ 1, 1, 1, 1, 'l', '_', 'a', 0, 0, 0, 0, 1, 0, 0, 0, 0 }), // padding that is no entry
         longName,
     };
 
+    // Each record alone yields no items; after a well-formed entry, that entry is kept (but
+    // behind another marker).
+    const auto entryBefore = bytes ({ 'l', '_', 'z', 0, 0, 0, 0, 1 });
+
     for (size_t k = 0; k < refused.size(); ++k)
     {
-        auto record = ChunkRecord::withData (refused[k]);
-        record->fVersion = 3;
-        AAX_CChunkDataParser parser;
-        parser.AddInt32 ("old", 1);
-        parser.LoadChunk (record.get());
-        EXPECT_EQ (parser.GetNumberOfItems(), 0) << "record " << k;
-        EXPECT_EQ (parser.GetChunkVersion(), 3);
+        auto withEntryBefore = refused[k];
+        withEntryBefore.insert (withEntryBefore.begin() + 4, entryBefore.begin(), entryBefore.end());
+
+        for (auto [data, numKept] : { std::pair { refused[k], 0 }, { withEntryBefore, k == 1 ? 0 : 1 } })
+        {
+            auto record = ChunkRecord::withData (data);
+            record->fVersion = 3;
+            AAX_CChunkDataParser parser;
+            parser.AddInt32 ("old", 1);
+            parser.LoadChunk (record.get());
+            EXPECT_EQ (parser.GetNumberOfItems(), numKept) << "record " << k;
+            EXPECT_EQ (parser.GetChunkVersion(), 3);
+        }
     }
 
     AAX_CChunkDataParser parser;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ChunkRecord.h"
 #include "FakeHostInterfaces.h"
 #include "TestEffect.h"
 
+#include <atomic>
 #include <thread>
 
 using fakehost::Host;
@@ -40,5 +42,50 @@ TEST (DispatcherThreads, TwoHostThreadsMarkAndDispatchTogether)
     int32_t changes = 0;
     effect.GetNumberOfChanges (&changes);
     EXPECT_GT (changes, rounds);
+    effect.Uninitialize();
+}
+
+// One host thread saves the controls chunk while another compares a saved one with the
+// current values for as long as the saving goes on: ThreadSanitizer checks that the two
+// share nothing unguarded.
+TEST (ChunkThreads, OneThreadSavesTheControlsChunkWhileAnotherComparesIt)
+{
+    constexpr int rounds = 500;
+    constexpr AAX_CTypeID controlsChunk = AAX_CEffectParameters::cControlsChunkID;
+    Host host;
+    TestEffect effect;
+    ASSERT_EQ (effect.Initialize (host.unknown()), AAX_SUCCESS);
+
+    const auto save = [&]
+    {
+        uint32_t size = 0;
+        effect.GetChunkSize (controlsChunk, &size);
+        ChunkRecord record (size, controlsChunk);
+        return effect.GetChunk (controlsChunk, record.get()) == AAX_SUCCESS ? record.dataBytes() : std::vector<char>();
+    };
+
+    auto saved = ChunkRecord::withData (save(), controlsChunk);
+    std::atomic<bool> savingDone { false };
+    int numUnchanged = 0, numCompared = 0, numActive = 0;
+    std::thread saving ([&]
+    {
+        for (int i = 0; i < rounds; ++i)
+            numUnchanged += save() == saved.dataBytes();
+
+        savingDone = true;
+    });
+
+    do
+    {
+        AAX_CBoolean active = 0;
+        effect.CompareActiveChunk (saved.get(), &active);
+        numActive += active;
+        ++numCompared;
+    }
+    while (! savingDone);
+
+    saving.join();
+    EXPECT_EQ (numUnchanged, rounds);
+    EXPECT_EQ (numActive, numCompared);
     effect.Uninitialize();
 }

@@ -16,8 +16,11 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
+#include <sstream>
+#include <utility>
 
 // The built LumiverPX2741.aaxplugin, loaded as an AAX host loads it and driven by the
 // stand-in host through its entry points and the objects they lead to.
@@ -209,11 +212,15 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
     // a message thread of its own, and stops it with the instance.
     const auto threadsBefore = countThreads();
 
-    for (auto [input, layoutIndex] : { std::pair { AAX_eStemFormat_Stereo, 2 }, { AAX_eStemFormat_Mono, 1 } })
+    // The last session changes its rate after the effect was made, and wakes it in its idle time.
+    for (auto [input, layoutIndex, sessionRate] : { std::tuple { AAX_eStemFormat_Stereo, 2, testSampleRate },
+                                                    { AAX_eStemFormat_Mono, 1, testSampleRate }, { AAX_eStemFormat_Stereo, 2, 48000.0 } })
     {
         Host host;
         auto effect = makeEffect (host, input);
         ASSERT_EQ (effect.initializeResult, AAX_SUCCESS);
+        host.answers->sampleRate = (float) sessionRate;
+        EXPECT_EQ (effect->TimerWakeup(), AAX_SUCCESS);
         EXPECT_GT (countThreads(), threadsBefore);
         const auto& layout = registry.components[(size_t) layoutIndex].second;
 
@@ -224,8 +231,8 @@ TEST_F (PluginSession, AudioIsTheProcessorsAndTheBypassPassesItUnchanged)
         buses.outputBuses.add (juce::AudioChannelSet::stereo());
         direct.setBusesLayout (buses);
         direct.setPlayHead (&playHead);
-        direct.setRateAndBufferSizeDetails (testSampleRate, testBlockSize);
-        direct.prepareToPlay (testSampleRate, testBlockSize);
+        direct.setRateAndBufferSizeDetails (sessionRate, testBlockSize);
+        direct.prepareToPlay (sessionRate, testBlockSize);
         direct.setParameter (depthIndex, 1.0f);
         effect.automate ("5", 1.0);
         EXPECT_EQ (effect->GenerateCoefficients(), Host::hostResult);
@@ -330,11 +337,23 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         return data;
     };
 
+    // An entry that ends before the first changed byte is intact and is restored, whatever
+    // follows it: the chunk holds four marker bytes, then twelve per parameter.
+    std::vector<double> savedValues;
+
+    for (int index = 0; index < 9; ++index)
+        savedValues.push_back (effect.value (std::to_string (index).c_str()));
+
     for (int round = 0; round < 2000; ++round)
     {
         const auto mutated = mutate (controls);
+        const auto numIntact = (std::mismatch (controls.begin(), controls.end(), mutated.begin(), mutated.end()).first - controls.begin() - 4) / 12;
         AAX_CChunkDataParser expected;
         expected.LoadChunk (ChunkRecord::withData (mutated, controlsChunk).get());
+
+        for (int index = 0; index < 9; ++index)
+            effect->UpdateParameterNormalizedValue (std::to_string (index).c_str(), 0.125, AAX_eUpdateSource_Unspecified);
+
         host.setRequests.clear();
         ASSERT_EQ (effect.restoreChunk (controlsChunk, mutated), AAX_SUCCESS);
         ASSERT_FALSE (expected.GetNumberOfItems() == 0 && ! host.setRequests.empty()) << "a refused chunk changed a value, round " << round;
@@ -343,6 +362,9 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
             ASSERT_TRUE (value >= 0.0 && value <= 1.0) << identifier << " " << value;
 
         effect.answerRequests();
+
+        for (int index = 0; index < numIntact; ++index)
+            ASSERT_EQ (effect.value (std::to_string (index).c_str()), savedValues[(size_t) index]) << "intact entry lost, round " << round;
     }
 
     // The processor reads exactly what the host gave, as one run directly does; a state it
@@ -364,12 +386,21 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         ASSERT_EQ (effect.saveChunk (stateChunk), bytesOf (expected)) << "round " << round;
     }
 
-    // Records that disagree with their measured size, or have none, are refused.
-    uint32_t size = 0;
-    EXPECT_EQ (effect->GetChunkSize (stateChunk, &size), AAX_SUCCESS);
-    ChunkRecord shorter (size - 1, stateChunk), negative (8, stateChunk);
+    // A record whose size field the host left at 0 is written and the field filled in; one
+    // that says it is smaller than the data is refused, and so is one without data.
+    for (auto chunkID : { controlsChunk, stateChunk })
+    {
+        uint32_t size = 0;
+        EXPECT_EQ (effect->GetChunkSize (chunkID, &size), AAX_SUCCESS);
+        ChunkRecord unsized (size, chunkID), shorter (size - 1, chunkID);
+        unsized->fSize = 0;
+        EXPECT_EQ (effect->GetChunk (chunkID, unsized.get()), AAX_SUCCESS);
+        EXPECT_EQ (effect->GetChunk (chunkID, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+        EXPECT_EQ (unsized.dataBytes(), effect.saveChunk (chunkID));
+    }
+
+    ChunkRecord negative (8, stateChunk);
     negative->fSize = -8;
-    EXPECT_EQ (effect->GetChunk (stateChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ (effect->SetChunk (stateChunk, negative.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ (effect->SetChunk (stateChunk, nullptr), AAX_ERROR_NULL_OBJECT);
 }
@@ -415,4 +446,54 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     gui->Uninitialize();
     gui->Release();
     EXPECT_TRUE (numViewsBecomes (0));
+}
+
+TEST_F (PluginSession, EveryTeardownOrderFreesEachObjectOnceAndGivesEveryInterfaceBack)
+{
+    // Host calls in order: the effect's data model 'E' or GUI '1' or '2', then
+    // i(nitialise), u(ninitialise) or r(elease). Each GUI builds its editor when initialised.
+    const char* const orders[] = {
+        "Ei 1i Eu Er 1u 1r",            // effect first
+        "Ei 1i 1u 1r Eu Er",            // GUI first
+        "Ei 1i Eu 1u Er 1r",            // interleaved
+        "Ei 1i Er 1r",                  // released without uninitialising
+        "Ei 1i 1i Eu Er 1u 1r",         // the GUI initialised twice
+        "Ei 1i 2i 1u 1r Eu Er 2u 2r",   // two GUIs on one data model
+        "Ei Ei 1i Eu Er 1u 1r",         // the data model initialised twice
+    };
+
+    for (const auto* order : orders)
+    {
+        SCOPED_TRACE (order);
+        Host host;
+        host.answers = fakehost::SessionAnswers();
+        AAX_IACFEffectParameters* effect = nullptr;
+        AAX_IACFEffectGUI* guis[2] = {};
+
+        const auto hostCall = [&] (auto*& object, AAX_CProcPtrID selector, const acfIID& iid, char call)
+        {
+            if (object == nullptr)
+                create (selector)->QueryInterface (iid, reinterpret_cast<void**> (&object));
+
+            if (call == 'r')
+                std::exchange (object, nullptr)->Release();
+            else
+                EXPECT_EQ (call == 'i' ? object->Initialize (host.unknown()) : object->Uninitialize(), AAX_SUCCESS);
+
+            host.effectParameters = effect;
+        };
+
+        std::istringstream steps (order);
+
+        for (std::string step; steps >> step;)
+        {
+            if (step[0] == 'E')
+                hostCall (effect, AAX_ProcPtrID_Create_EffectParameters, IID_IAAXEffectParametersV1, step[1]);
+            else
+                hostCall (guis[step[0] - '1'], AAX_ProcPtrID_Create_EffectGUI, IID_IAAXEffectGUIV1, step[1]);
+        }
+
+        EXPECT_EQ (host.unbalancedInterfaces(), std::vector<std::string>());
+        EXPECT_EQ (entryPoint<decltype (&ACFCanUnloadNow)> ("ACFCanUnloadNow") (nullptr), 0);
+    }
 }

@@ -105,6 +105,7 @@ TEST (HostWindowEditorHolder, TakesTheEditorsSizeAndTellsTheHostOfEachChange)
     EXPECT_EQ (holder->getBounds(), juce::Rectangle<int> (0, 0, 120, 90));
     auto* editor = processor.getActiveEditor();
     ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (HostWindowEditorHolder::create (processor, resizeHost), nullptr) << "the editor has its holder";
 
     // A move is no change the host hears of.
     editor->setSize (300, 200);
