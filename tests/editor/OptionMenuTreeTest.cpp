@@ -122,7 +122,7 @@ TEST (VardunOptionMenuTree, PopsUpWithoutWaitingAndDropsALateAnswer)
     deliverPendingMessages();
 }
 
-TEST (VardunOptionMenuTree, RescansATreeAThousandFoldersDeepWithinASecondOrSo)
+TEST (VardunOptionMenuTree, RescansATreeAThousandFoldersDeepQuickly)
 {
     // The guard against folder links must not cost more the deeper the walk goes.
     const auto deepest = juce::String::repeatedString ("d/", 1000) + "x.vpxp";
@@ -134,5 +134,7 @@ TEST (VardunOptionMenuTree, RescansATreeAThousandFoldersDeepWithinASecondOrSo)
     const auto elapsedMs = juce::Time::getMillisecondCounterHiRes() - start;
 
     EXPECT_EQ (menu.getText() + " " + juce::String (menu.getNumOfFiles()), "x 2");
-    EXPECT_LT (elapsedMs, 5000.0);   // about half a second; generous for a busy machine under the sanitizers
+    // About half a second (a guard that grew with the depth took half a minute); the bound
+    // is generous for a busy machine under the sanitizers.
+    EXPECT_LT (elapsedMs, 20000.0);
 }

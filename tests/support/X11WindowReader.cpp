@@ -37,7 +37,11 @@ namespace
         return false;
     }
 
-    /** True for a valid picture of at least two colours, i.e. something painted. */
+    /** What clearForItsClient paints a window: no colour of the plug-in's art. */
+    const juce::Colour unpaintedColour (255, 0, 255);
+
+    /** True for a valid picture of at least two colours, i.e. something painted, with
+        nothing left of a clearing that its client has still to paint over. */
     bool showsSomething (const juce::Image& picture)
     {
         if (! picture.isValid())
@@ -45,6 +49,14 @@ namespace
 
         juce::Image plain (picture.getFormat(), picture.getWidth(), picture.getHeight(), false);
         plain.clear (plain.getBounds(), picture.getPixelAt (0, 0));
+
+        const juce::Image::BitmapData data (picture, juce::Image::BitmapData::readOnly);
+
+        for (int y = 0; y < picture.getHeight(); ++y)
+            for (int x = 0; x < picture.getWidth(); ++x)
+                if (data.getPixelColour (x, y) == unpaintedColour)
+                    return false;
+
         return differWhere (picture, plain, [] (int, int) { return true; });
     }
 }
@@ -110,7 +122,13 @@ bool X11WindowReader::exists (WindowId window) const
 
 void X11WindowReader::clearForItsClient (WindowId window) const
 {
-    XSetWindowBackground (display, window, BlackPixel (display, DefaultScreen (display)));
+    XColor colour {};
+    colour.red = (unsigned short) (unpaintedColour.getRed() * 257);
+    colour.green = (unsigned short) (unpaintedColour.getGreen() * 257);
+    colour.blue = (unsigned short) (unpaintedColour.getBlue() * 257);
+    XAllocColor (display, DefaultColormap (display, DefaultScreen (display)), &colour);
+
+    XSetWindowBackground (display, window, colour.pixel);
     XClearArea (display, window, 0, 0, 0, 0, True);
     XSync (display, False);
 }

@@ -39,9 +39,10 @@ public:
 
     bool exists (WindowId window) const;
 
-    /** Paints the window black and has its client paint all of it again, as after an
-        exposure: a window that joins a kept one starts as a copy of what lay below it,
-        perhaps another test's window, and shows that until its client paints. */
+    /** Paints the window in a colour of its own and has its client paint all of it again,
+        as after an exposure: a window that joins a kept one starts as a copy of what lay
+        below it, perhaps another test's window, and shows that until its client paints.
+        settledPicture waits until none of that colour is left. */
     void clearForItsClient (WindowId window) const;
 
     /** What the window shows; an invalid image when it is not viewable. */
