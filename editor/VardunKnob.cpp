@@ -17,10 +17,5 @@ void VardunKnob::setImage (juce::Image newImage, int frameCount)
 void VardunKnob::paint (juce::Graphics& g)
 {
     // The frame is stretched to the knob's bounds.
-    filmStrip.drawFrame (g, getFrameIndex(), getWidth(), getHeight());
-}
-
-int VardunKnob::getFrameIndex() const
-{
-    return filmStrip.frameForSlider (*this);
+    filmStrip.drawFrame (g, filmStrip.frameForSlider (*this), getWidth(), getHeight());
 }

@@ -19,10 +19,6 @@ public:
 
     void paint (juce::Graphics& g) override;
 
-protected:
-    /** The frame to draw: the ceiling of the knob's proportion of its range. */
-    virtual int getFrameIndex() const;
-
 private:
     FilmStripImage filmStrip;
 

@@ -24,8 +24,3 @@ double VardunModDelaySyncKnob::valueOfNote (int note) noexcept
 {
     return note * stepInterval;
 }
-
-int VardunModDelaySyncKnob::getFrameIndex() const
-{
-    return ParameterTable::getNoteValue ((float) getValue());
-}

@@ -5,10 +5,10 @@
 /**
     The tempo-synced rate knob: 19 note values from "8/1" to "1/32T".
 
-    The interval snaps the knob to the 19 steps of its 19-frame strip. The
-    frame and the label name the note that the knob's value plays, as the
-    processor's parameter table maps it; a host value shows as the step of
-    the note it plays (valueOfNote).
+    The interval snaps the knob to the 19 steps of its 19-frame strip; step k
+    shows frame k and plays note k. The label names the note that the knob's
+    value plays, as the processor's parameter table maps it; a host value
+    shows as the step of the note it plays (valueOfNote).
 */
 class VardunModDelaySyncKnob : public VardunKnob
 {
@@ -23,10 +23,6 @@ public:
 
     /** The knob value of the step that plays a note (0..18). */
     static double valueOfNote (int note) noexcept;
-
-protected:
-    /** The frame of the note that the knob's value plays. */
-    int getFrameIndex() const override;
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VardunModDelaySyncKnob)

@@ -62,11 +62,10 @@ juce::String ParameterTable::getDisplayText (int index, float value)
 
     if (index == tremoloTypeIndex)
     {
-        // The wave that plays; a value that selects no module reads as the nearer end.
-        constexpr int lastWaveType = numWaveTypes - 1;
-        const int waveType = getWaveType (value);
-        const int shown = waveType >= 0 ? std::min (waveType, lastWaveType) : (value <= 0.0f ? 0 : lastWaveType);
-        return "Type " + juce::String (shown + 1);
+        if (value <= 0.0f)
+            return "Type 1";
+
+        return value <= waveTypeStep ? "Type 2" : "Type 3";
     }
 
     return juce::String (displayScale * value, displayDecimals);
