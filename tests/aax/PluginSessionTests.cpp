@@ -414,7 +414,7 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     ASSERT_TRUE (hostWindow.isOpen());
     const auto numViewsBecomes = [&] (size_t expected)
     {
-        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); }, [&] { return hostWindow.countChildren() == expected; }, PluginWindowLayout::openTimeoutMs);
+        return WindowPixels::runUntil ([] { juce::Thread::sleep (10); }, [&] { return hostWindow.countChildren() == expected; }, PluginWindowLayout::windowTimeoutMs);
     };
 
     Host host;
@@ -435,7 +435,7 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
     EXPECT_TRUE (WindowPixels::runUntil ([gui] { gui->TimerWakeup(); },
-                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, PluginWindowLayout::openTimeoutMs));
+                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, PluginWindowLayout::windowTimeoutMs));
     EXPECT_EQ (hostWindow.countChildren(), 1u);
 
     // Withdrawn by the host, the view goes; given again and released with the object, too.

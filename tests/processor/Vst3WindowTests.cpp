@@ -1,6 +1,5 @@
 #include "PluginWindowLayout.h"
 #include "Vst3HostFixture.h"
-#include "X11Mouse.h"
 #include "X11WindowReader.h"
 
 #include <functional>
@@ -56,7 +55,7 @@ namespace
             {
                 view = reader.findDrawingWindow (top, width, height);
                 return view != 0 && view != top;
-            }, openTimeoutMs));
+            }, windowTimeoutMs));
 
             reader.clearForItsClient (view);
 
@@ -65,7 +64,7 @@ namespace
 
         bool settle()
         {
-            picture = WindowPixels::settledPicture (reader, view, pump, openTimeoutMs);
+            picture = WindowPixels::settledPicture (reader, view, pump, windowTimeoutMs);
             return picture.isValid();
         }
 
@@ -76,7 +75,7 @@ namespace
             {
                 const auto now = reader.grab (view);
                 return std::all_of (areas.begin(), areas.end(), [&] (const auto& area) { return differInside (before, now, area); });
-            }, changeTimeoutMs);
+            }, windowTimeoutMs);
         }
 
         X11WindowReader reader;
@@ -151,7 +150,7 @@ TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
 
         if (changedAreas.empty())
             EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! differInside (reader.grab (view), defaultPicture, defaultPicture.getBounds()); },
-                                                 changeTimeoutMs)) << "the window did not return to its default picture";
+                                                 windowTimeoutMs)) << "the window did not return to its default picture";
         else
             EXPECT_TRUE (changesShow (defaultPicture, changedAreas));
 
@@ -166,7 +165,7 @@ TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
     // Closed, the plug-in's window goes with the host's; a new one starts from the same state.
     const auto firstView = view;
     editor.reset();
-    EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! reader.exists (firstView); }, openTimeoutMs));
+    EXPECT_TRUE (WindowPixels::runUntil (pump, [&] { return ! reader.exists (firstView); }, windowTimeoutMs));
     ASSERT_NO_FATAL_FAILURE (open());
     EXPECT_NE (view, firstView);
     EXPECT_FALSE (differInside (picture, defaultPicture, picture.getBounds()));
@@ -177,11 +176,10 @@ TEST_F (Vst3Window, ADragOnAKnobReachesTheHostAsOneGestureOfItsParameter)
     /** What the host hears: begin, change and end, with the parameter's index. */
     struct GestureRecorder : juce::AudioProcessorListener
     {
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override          { add ("change", index); }
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override               {}
-        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { add ("begin", index); }
-        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { add ("end", index); }
-        void add (const char* what, int index)  { events.add (what + juce::String (" ") + juce::String (index)); }
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override      { events.add ("change " + juce::String (index)); }
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override           {}
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { events.add ("begin " + juce::String (index)); }
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { events.add ("end " + juce::String (index)); }
 
         juce::StringArray events;
     };
@@ -192,14 +190,10 @@ TEST_F (Vst3Window, ADragOnAKnobReachesTheHostAsOneGestureOfItsParameter)
 
     // Up by 20 and 40 pixels from the knob's centre: two steps of 20 / 250 of the range.
     const auto centre = depthKnob.getCentre();
-    X11Mouse mouse (reader);
-    mouse.press (view, centre);
-    mouse.dragTo (view, centre.translated (0, -20));
-    mouse.dragTo (view, centre.translated (0, -40));
-    mouse.release (view, centre.translated (0, -40));
+    reader.dragMouse (view, { centre, centre.translated (0, -20), centre.translated (0, -40), centre.translated (0, -40) });
 
     const auto ended = [&] { return host.events.contains ("end " + juce::String (depthIndex)); };
-    EXPECT_TRUE (WindowPixels::runUntil (pump, ended, openTimeoutMs));
+    EXPECT_TRUE (WindowPixels::runUntil (pump, ended, windowTimeoutMs));
     plugin->removeListener (&host);
 
     const juce::String depth (depthIndex);

@@ -24,7 +24,6 @@ namespace PluginWindowLayout
 
     /** A host change shows within a few of the editor's 50 ms poll ticks and opening takes
         longer, but a busy machine may take far longer for either: the tests wait until
-        they see it, giving up only after these bounds. */
-    constexpr int changeTimeoutMs = 10000;
-    constexpr int openTimeoutMs = 10000;
+        they see it, giving up only after this bound. */
+    constexpr int windowTimeoutMs = 10000;
 }

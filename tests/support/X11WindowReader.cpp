@@ -133,6 +133,46 @@ void X11WindowReader::clearForItsClient (WindowId window) const
     XSync (display, False);
 }
 
+void X11WindowReader::dragMouse (WindowId window, const std::vector<juce::Point<int>>& path) const
+{
+    for (size_t k = 0; k < path.size(); ++k)
+    {
+        // The innermost window under the pointer, in its own pixels: a plug-in's window may lie
+        // inside the one given.
+        auto target = window;
+        auto position = path[k];
+
+        for (Window child = 0; XTranslateCoordinates (display, target, target, position.x, position.y, &position.x, &position.y, &child)
+                                   && child != 0;)
+        {
+            XTranslateCoordinates (display, target, child, position.x, position.y, &position.x, &position.y, &child);
+            target = child;
+        }
+
+        // The button is down in the state of every event but the press.
+        const int type = k == 0 ? ButtonPress : (k + 1 == path.size() ? ButtonRelease : MotionNotify);
+        XEvent event {};
+        auto& fields = event.xbutton;   // a motion event's leading fields lie as a button event's
+        fields.type = type;
+        fields.display = display;
+        fields.window = target;
+        fields.root = DefaultRootWindow (display);
+        fields.time = juce::Time::getMillisecondCounter();
+        fields.x = position.x;
+        fields.y = position.y;
+        fields.same_screen = True;
+        fields.state = type == ButtonPress ? 0 : Button1Mask;
+
+        if (type != MotionNotify)
+            fields.button = Button1;
+
+        const long mask = type == ButtonPress ? ButtonPressMask : (type == ButtonRelease ? ButtonReleaseMask : PointerMotionMask);
+        XSendEvent (display, target, False, mask, &event);
+    }
+
+    XFlush (display);
+}
+
 juce::Image X11WindowReader::grab (WindowId window) const
 {
     XWindowAttributes attributes {};

@@ -45,6 +45,11 @@ public:
         settledPicture waits until none of that colour is left. */
     void clearForItsClient (WindowId window) const;
 
+    /** Presses the main mouse button at the first of the positions (the window's own pixels),
+        moves it through the others and releases it at the last, sent as the server sends a
+        real mouse's events to the innermost window there, whatever covers it on the display. */
+    void dragMouse (WindowId window, const std::vector<juce::Point<int>>& path) const;
+
     /** What the window shows; an invalid image when it is not viewable. */
     juce::Image grab (WindowId window) const;
 

@@ -390,19 +390,19 @@ TEST (VstPluginEditor, OpensInsideTheHostsWindow)
     {
         view = reader.findDrawingWindow (hostWindow.getWindowId(), width, height);
         return view != 0;
-    }, openTimeoutMs));
+    }, windowTimeoutMs));
 
     reader.clearForItsClient (view);
 
-    const auto before = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
+    const auto before = WindowPixels::settledPicture (reader, view, idle, windowTimeoutMs);
     ASSERT_TRUE (before.isValid());
 
     // Automation from the host moves the depth knob.
     instance.effect->setParameterEntry (instance.effect, depthIndex, 1.0f);
     EXPECT_TRUE (WindowPixels::runUntil (idle, [&] { return WindowPixels::differInside (before, reader.grab (view), depthKnob); },
-                                         changeTimeoutMs));
+                                         windowTimeoutMs));
 
-    const auto after = WindowPixels::settledPicture (reader, view, idle, openTimeoutMs);
+    const auto after = WindowPixels::settledPicture (reader, view, idle, windowTimeoutMs);
     EXPECT_TRUE (WindowPixels::differInside (before, after, depthKnob));
     EXPECT_FALSE (WindowPixels::differOutside (before, after, { depthKnob, presetStrip }));
 
