@@ -114,19 +114,14 @@ TEST (VardunModDelaySyncKnob, LabelsFollowSinglePrecisionThresholds)
     const float t17 = 0.9444444179534912f;
 
     // The knob sends its value as a float: a double just above a bound plays, and reads, the note below it.
-    EXPECT_EQ (juce::String ("8/1"), knob.getTextFromValue (0.0));
-    EXPECT_EQ (juce::String ("8/1"), knob.getTextFromValue (-0.2));
-    EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (1.0e-9));
-    EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (t1));
-    EXPECT_EQ (juce::String ("4/1"), knob.getTextFromValue (std::nextafter ((double) t1, 1.0)));
-    EXPECT_EQ (juce::String ("2/1"), knob.getTextFromValue (std::nextafter (t1, 1.0f)));
-    EXPECT_EQ (juce::String ("2/1"), knob.getTextFromValue (0.06));
-    EXPECT_EQ (juce::String ("1/4T"), knob.getTextFromValue (0.5));
-    EXPECT_EQ (juce::String ("1/32"), knob.getTextFromValue (t17));
-    EXPECT_EQ (juce::String ("1/32"), knob.getTextFromValue (0.9444444179534913));
-    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (std::nextafter (t17, 1.0f)));
-    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (1.0));
-    EXPECT_EQ (juce::String ("1/32T"), knob.getTextFromValue (1.5));
+    const std::pair<double, const char*> cases[] = {
+        { 0.0, "8/1" }, { -0.2, "8/1" }, { 1.0e-9, "4/1" }, { t1, "4/1" }, { std::nextafter ((double) t1, 1.0), "4/1" },
+        { std::nextafter (t1, 1.0f), "2/1" }, { 0.06, "2/1" }, { 0.5, "1/4T" }, { t17, "1/32" }, { 0.9444444179534913, "1/32" },
+        { std::nextafter (t17, 1.0f), "1/32T" }, { 1.0, "1/32T" }, { 1.5, "1/32T" },
+    };
+
+    for (const auto& [value, label] : cases)
+        EXPECT_EQ (knob.getTextFromValue (value), juce::String (label)) << value;
 }
 
 TEST (VardunModDelayFreq20HzMaxLog30Knob, ReadsHertzWithTwoDecimalsAndNeverZero)
