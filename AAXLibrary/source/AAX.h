@@ -149,15 +149,6 @@ inline const char* AAX_GetChunkData (const AAX_SPlugInChunk* chunk) noexcept
     return reinterpret_cast<const char*> (chunk) + AAX_kPlugInChunkHeaderSize;
 }
 
-/** Whether a record handed over for writing has room for dataSize bytes. The caller
-    provides room for the size it was told; a size field of 0 is trusted as such, any
-    other must be at least the data's size.
-*/
-inline bool AAX_ChunkHasRoomFor (const AAX_SPlugInChunk& chunk, int64_t dataSize) noexcept
-{
-    return chunk.fSize == 0 || chunk.fSize >= dataSize;
-}
-
 /** Signatures of the functions handed to the host for a native process routine. */
 using AAX_CProcessProc = void (*) (void* const instancesBegin[], const void* instancesEnd);
 using AAX_CInstanceInitProc = int32_t (*) (const void* instanceContext, AAX_EComponentInstanceInitAction action);

@@ -23,6 +23,9 @@ AAX_Result AAXEffectGUIAdapter::Uninitialize()
 void AAXEffectGUIAdapter::CreateViewContents()
 {
     createEditor();
+
+    // Initialised again while the host still gives its container: the new editor goes into it.
+    attachToContainer();
 }
 
 void AAXEffectGUIAdapter::CreateViewContainer()
@@ -30,6 +33,11 @@ void AAXEffectGUIAdapter::CreateViewContainer()
     if (editorHolder == nullptr)
         createEditor();
 
+    attachToContainer();
+}
+
+void AAXEffectGUIAdapter::attachToContainer()
+{
     if (editorHolder != nullptr && GetViewContainerType() == AAX_eViewContainer_Type_X11Window)
         if (auto* nativeWindow = GetViewContainerPtr())
             editorHolder->attachToHost (nativeWindow);

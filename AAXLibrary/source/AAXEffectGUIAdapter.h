@@ -40,5 +40,8 @@ protected:
 private:
     void createEditor();
 
+    /** Puts the editor into the host's container, when both are there. */
+    void attachToContainer();
+
     std::unique_ptr<HostWindowEditorHolder> editorHolder;
 };

@@ -287,6 +287,7 @@ AAX_Result AAXEffectParametersAdapter::GetChunkSize (AAX_CTypeID chunkID, uint32
     // Kept until GetChunk, so that the record is filled with exactly what was measured.
     const std::lock_guard<std::mutex> lock (stateLock);
     savedState = std::move (state);
+    stateChunkRoom.NoteReportedSize (static_cast<int64_t> (savedState.getSize()));
     *size = static_cast<uint32_t> (savedState.getSize());
     return AAX_SUCCESS;
 }
@@ -302,7 +303,7 @@ AAX_Result AAXEffectParametersAdapter::GetChunk (AAX_CTypeID chunkID, AAX_SPlugI
     const std::lock_guard<std::mutex> lock (stateLock);
     const auto size = static_cast<int64_t> (savedState.getSize());
 
-    if (size == 0 || ! AAX_ChunkHasRoomFor (*chunk, size))
+    if (size == 0 || ! stateChunkRoom.HasRoomFor (*chunk, size))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
     chunk->fSize = static_cast<int32_t> (size);

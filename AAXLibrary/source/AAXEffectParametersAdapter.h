@@ -102,8 +102,10 @@ private:
     std::atomic<float> hostSampleRate { 0.0f };
     std::atomic<AAX_ITransport*> transport { nullptr };
 
+    // The state the last GetChunkSize measured, written by GetChunk into a record with room for it.
     mutable std::mutex stateLock;
     mutable juce::MemoryBlock savedState;
+    mutable AAX_CChunkRoom stateChunkRoom;
 
     JUCE_DECLARE_NON_COPYABLE (AAXEffectParametersAdapter)
 };

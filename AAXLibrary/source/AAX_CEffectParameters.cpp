@@ -619,6 +619,7 @@ AAX_Result AAX_CEffectParameters::GetChunkSize (AAX_CTypeID chunkID, uint32_t* s
 
     const auto dataSize = BuildChunkData().GetChunkDataSize();
     mChunkSize = dataSize;
+    mChunkRoom.NoteReportedSize (dataSize);
 
     if (dataSize < 0)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
@@ -639,7 +640,7 @@ AAX_Result AAX_CEffectParameters::GetChunk (AAX_CTypeID chunkID, AAX_SPlugInChun
     const auto reportedSize = mChunkSize.load();
 
     // The record has room for what GetChunkSize reported; the writer sets its size field.
-    if (reportedSize == 0 || built.GetChunkDataSize() != reportedSize || ! AAX_ChunkHasRoomFor (*chunk, reportedSize))
+    if (reportedSize == 0 || built.GetChunkDataSize() != reportedSize || ! mChunkRoom.HasRoomFor (*chunk, reportedSize))
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
     chunk->fVersion = built.GetChunkVersion();

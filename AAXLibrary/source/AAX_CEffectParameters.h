@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AAX_CChunkDataParser.h"
+#include "AAX_CChunkRoom.h"
 #include "AAX_CPacketDispatcher.h"
 #include "AAX_CParameterManager.h"
 #include "AAX_IEffectParameters.h"
@@ -30,8 +31,9 @@ class AAX_VTransport;
     The controls chunk 0x656C636B holds one entry per saved parameter and is rebuilt from
     the current values on every GetChunkSize and GetChunk. Each chunk operation builds or
     parses the chunk in a parser of its own, so host threads may call them at once. A
-    chunk record is refused when it is null, and GetChunk refuses a record whose size
-    field, when the host set it, is smaller than the size GetChunkSize reported.
+    chunk record is refused when it is null, and GetChunk refuses a record without room
+    for the size GetChunkSize reported: one whose size field is smaller, or, with the
+    field left at 0, one handed over by a thread that was told a smaller size.
     Identifiers unknown to the manager answer -20001.
 */
 class AAX_CEffectParameters : public AAX_IEffectParameters
@@ -125,6 +127,7 @@ public:
 protected:
     std::atomic<int32_t> mNumChanges { 0 };
     mutable std::atomic<int32_t> mChunkSize { 0 };
+    mutable AAX_CChunkRoom mChunkRoom;
     AAX_CPacketDispatcher mPacketDispatcher;
     AAX_CParameterManager mParameterManager;
     std::set<std::string> mFilteredParameters;

@@ -5,6 +5,7 @@
 #include "TestEffect.h"
 
 #include <limits>
+#include <thread>
 
 using fakehost::Host;
 
@@ -70,8 +71,12 @@ TEST_F (EffectParameters, ControlsChunkHoldsEveryValueButTheBypassAndIsComparedW
     setValue ("MasterBypassID", 1.0);
     uint32_t size = 0;
     EXPECT_EQ (effect->GetChunkSize (controlsChunk, &size), AAX_SUCCESS);
-    ChunkRecord record (size, controlsChunk), shorter (size - 4);
+    ChunkRecord record (size, controlsChunk), shorter (size - 4), unsized (size - 4);
     EXPECT_EQ (effect->GetChunk (controlsChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+
+    // A record whose size field is left at 0 has the room its own thread was told of: none here.
+    unsized->fSize = 0;
+    std::thread ([&] { EXPECT_EQ (effect->GetChunk (controlsChunk, unsized.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE); }).join();
     EXPECT_EQ (effect->GetChunk (controlsChunk, nullptr), AAX_ERROR_NULL_OBJECT);
     ASSERT_EQ (effect->GetChunk (controlsChunk, record.get()), AAX_SUCCESS);
     EXPECT_STREQ (record->fName, "Complete Controls State");

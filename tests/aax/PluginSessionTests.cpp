@@ -20,6 +20,7 @@
 #include <cmath>
 #include <random>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 // The built LumiverPX2741.aaxplugin, loaded as an AAX host loads it and driven by the
@@ -399,6 +400,19 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
         EXPECT_EQ (unsized.dataBytes(), effect.saveChunk (chunkID));
     }
 
+    // Such a record has the room its caller was told, however much another thread was
+    // told since: here the state has grown by a restore with longer preset paths.
+    LumiverPX2741AudioProcessor longerPaths;
+    longerPaths.setPresetPath (0, 0, juce::String::repeatedString ("Pads/", 200) + "Slow Swell.vpxp");
+    juce::MemoryBlock grown;
+    longerPaths.getStateInformation (grown);
+    uint32_t toldSize = 0;
+    EXPECT_EQ (effect->GetChunkSize (stateChunk, &toldSize), AAX_SUCCESS);
+    std::thread ([&] { effect.restoreChunk (stateChunk, bytesOf (grown)); effect.saveChunk (stateChunk); }).join();
+    ChunkRecord unsized (toldSize, stateChunk);
+    unsized->fSize = 0;
+    EXPECT_EQ (effect->GetChunk (stateChunk, unsized.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+
     ChunkRecord negative (8, stateChunk);
     negative->fSize = -8;
     EXPECT_EQ (effect->SetChunk (stateChunk, negative.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
@@ -434,14 +448,29 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     EXPECT_EQ (std::pair ((int) size.horz, (int) size.vert), std::pair (325, 454));
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
-    EXPECT_TRUE (WindowPixels::runUntil ([gui] { gui->TimerWakeup(); },
-                                         [&] { return hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454) != 0; }, PluginWindowLayout::windowTimeoutMs));
+    // The window the view draws in, once it is another than before; 0 when none comes.
+    const auto viewDrawnOtherThan = [&] (X11WindowReader::WindowId before, X11WindowReader::WindowId view = 0)
+    {
+        return WindowPixels::runUntil ([gui] { gui->TimerWakeup(); }, [&]
+        {
+            view = hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454);
+            return view != 0 && view != before;
+        }, PluginWindowLayout::windowTimeoutMs) ? view : 0;
+    };
+
+    const auto firstView = viewDrawnOtherThan (0);
+    EXPECT_NE (firstView, 0u);
     EXPECT_EQ (hostWindow.countChildren(), 1u);
 
-    // Withdrawn by the host, the view goes; given again and released with the object, too.
+    // Withdrawn by the host, the view goes; given again, initialised again with the container
+    // still given, and released with the object, too.
     EXPECT_EQ (gui->SetViewContainer (nullptr), AAX_SUCCESS);
     EXPECT_TRUE (numViewsBecomes (0));
     gui->SetViewContainer (host.unknown());
+    EXPECT_TRUE (numViewsBecomes (1));
+    const auto givenAgainView = viewDrawnOtherThan (firstView);
+    EXPECT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
+    EXPECT_NE (viewDrawnOtherThan (givenAgainView), 0u);
     EXPECT_TRUE (numViewsBecomes (1));
     gui->Uninitialize();
     gui->Release();
