@@ -413,15 +413,23 @@ void LumiverPX2741AudioProcessorEditor::sliderDragStarted (juce::Slider* slider)
     const int index = getParameterOf (slider);
 
     if (index >= 0)
+    {
+        draggedParameters[slider] = index;
         getProcessor().beginParameterChangeGesture (index);
+    }
 }
 
 void LumiverPX2741AudioProcessorEditor::sliderDragEnded (juce::Slider* slider)
 {
-    const int index = getParameterOf (slider);
+    // Looked up by what the drag began with: a slider that ends its drag as it is
+    // deleted, with the window, is no longer found among the controls.
+    const auto dragged = draggedParameters.find (slider);
 
-    if (index >= 0)
-        getProcessor().endParameterChangeGesture (index);
+    if (dragged != draggedParameters.end())
+    {
+        getProcessor().endParameterChangeGesture (dragged->second);
+        draggedParameters.erase (dragged);
+    }
 }
 
 void LumiverPX2741AudioProcessorEditor::labelTextChanged (juce::Label* label)

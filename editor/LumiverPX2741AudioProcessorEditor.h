@@ -17,6 +17,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include <map>
 #include <memory>
 
 /** The plug-in's window: a fixed 325 x 454 panel painted from the background
@@ -28,7 +29,7 @@
       the three invisible type labels call setParameterNotifyingHost; the host
       then calls setParameter, which raises parametersChanged. Each user edit
       is a change gesture: a knob's or the switch's from mouse-down to
-      mouse-up, a button's around its one value;
+      mouse-up (or to the window's closing), a button's around its one value;
     - the A/B switch selects the current program's active slot and re-sends
       all nine values, one gesture each; the copy button copies the active
       slot over the other.
@@ -179,6 +180,9 @@ private:
 
     ExternalOpener defaultOpener;
     ExternalOpener* opener = &defaultOpener;
+
+    /** The parameter of each knob or type-switch drag under way. */
+    std::map<const juce::Slider*, int> draggedParameters;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LumiverPX2741AudioProcessorEditor)
 };

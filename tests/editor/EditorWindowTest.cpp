@@ -468,7 +468,7 @@ TEST_F (EditorTest, TheManualAndTheWebsiteGoThroughTheOpenerAndAMissingManualIsS
     editor->alert_->hide();
 }
 
-TEST_F (EditorTest, ClosingWithAnOverlayShownLeavesNothingModal)
+TEST_F (EditorTest, ClosingWithAnOverlayShownOrADragUnderWayLeavesNothingOpen)
 {
     const std::function<void (Editor&)> showOverlay[] = {
         [] (Editor& e) { e.fileMenuResult (Editor::savePresetAsItem); },
@@ -480,14 +480,22 @@ TEST_F (EditorTest, ClosingWithAnOverlayShownLeavesNothingModal)
             click (*e.aboutShowButton_);
             EXPECT_EQ (PanelTest::child<juce::Label> (*e.aboutContainer_, "versionLabel_").getText(), "1.0.1 (64bit)");
         },
+        // The mouse still down on a knob or the type switch: the host's gesture is left open.
+        [] (Editor& e) { FilmStripTest::Mouse (*e.depthKnob_).press(); },
+        [] (Editor& e) { FilmStripTest::Mouse (*e.typeKnob_).pressAt ({ 24.0f, 70.0f }); },
     };
 
     for (const auto& show : showOverlay)
     {
         open();
+        host.clear();
         show (*editor);
-        EXPECT_FALSE (PanelTest::modalChain().empty());
+        const bool dragging = ! host.gestures.isEmpty();
+        EXPECT_NE (dragging, ! PanelTest::modalChain().empty());
         editor.reset();
         EXPECT_TRUE (PanelTest::modalChain().empty());
+
+        // A drag's gesture ends with the window.
+        EXPECT_EQ (host.gestures[host.gestures.size() - 1], host.gestures[0].replace ("begin", "end"));
     }
 }
