@@ -91,7 +91,7 @@ juce::String ParameterTable::toValueText (int index, float value)
         return wholeNumberText (std::ceil (2.0f * value));
 
     if (index == rateSyncIndex)
-        return wholeNumberText (std::ceil ((float) rateSyncSteps * value));
+        return juce::String (getNoteValue (value));
 
     return juce::String (value, valueDecimals);
 }

@@ -62,7 +62,8 @@ public:
     /** The "type" attribute of a document's Value: "boolean" or "number". */
     static juce::String getValueType (int index);
 
-    /** The text a document holds for a value; type and rate-sync are quantised to their steps. */
+    /** The text a document holds for a value; type and rate-sync are quantised to their
+        steps, rate-sync to the note it plays. */
     static juce::String toValueText (int index, float value);
 
     /** The value a document's text stands for. */

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace ProcessorTest;
 
 namespace
@@ -86,6 +88,9 @@ TEST (PresetDocument, TypeAndRateSyncAreQuantisedOnSaving)
     EXPECT_EQ (reader.getParameter (1), 0.5f);
     EXPECT_EQ (reader.getParameter (3), 10.0f / 18.0f);
     EXPECT_EQ (reader.getParameter (2), 0.12346f);
+
+    writer.setParameter (3, std::nextafter (17.0f / 18.0f, 1.0f));   // plays note 18
+    EXPECT_EQ (writer.writePreset (true).getChildByName ("Properties")->getChildElement (3)->getAllSubText(), "18");
 }
 
 TEST (PresetDocument, PresetFileAppliesExactlyItsKeysInItsOwnOrder)
