@@ -77,6 +77,13 @@ juce::File PresetLibrary::getFileForTypedName (const juce::File& folder, const j
     if (name.isEmpty() || name.containsChar ('\\') || ! isInTree (folder))
         return {};
 
+    // A name ending in "." or ".." names a folder, not a file: the preset would be
+    // named after that folder and lie beside it.
+    const auto lastPart = name.trimCharactersAtEnd ("/").fromLastOccurrenceOf ("/", false, false);
+
+    if (lastPart == "." || lastPart == "..")
+        return {};
+
     // As the file browser reads the name: a leading '~' or '/' leads elsewhere, "../" climbs.
     const auto named = withoutDotParts (folder.getChildFile (name).getFullPathName());
 
@@ -134,20 +141,31 @@ juce::Result PresetLibrary::save (const juce::XmlElement& document, const juce::
     if (! isInside (file) || file.isDirectory())
         return failure;
 
-    // The outermost of the folders that this save has to make.
-    juce::File firstNewFolder;
+    // The folders missing on the way, outermost first. A link stops the walk even when
+    // what it leads to is away (a drive not plugged in): it is there, not to be made.
+    juce::Array<juce::File> missingFolders;
 
-    for (auto folder = file.getParentDirectory(); ! folder.exists(); folder = folder.getParentDirectory())
-        firstNewFolder = folder;
+    for (auto folder = file.getParentDirectory(); ! folder.exists() && ! folder.isSymbolicLink(); folder = folder.getParentDirectory())
+        missingFolders.insert (0, folder);
 
-    if (file.getParentDirectory().createDirectory().wasOk() && document.writeTo (file, presetFileFormat()))
+    // Made one at a time, so that exactly the folders this save created are known.
+    juce::Array<juce::File> madeFolders;
+
+    for (const auto& folder : missingFolders)
+    {
+        if (! folder.createDirectory().wasOk())
+            break;
+
+        madeFolders.add (folder);
+    }
+
+    if (madeFolders.size() == missingFolders.size() && document.writeTo (file, presetFileFormat()))
         return juce::Result::ok();
 
-    // Nothing left behind: the new folders go again, innermost first; deleteFile
+    // Nothing left behind: the folders made go again, innermost first; deleteFile
     // removes a folder only while it is empty.
-    if (firstNewFolder != juce::File())
-        for (auto folder = file.getParentDirectory(); folder != firstNewFolder.getParentDirectory(); folder = folder.getParentDirectory())
-            folder.deleteFile();
+    for (int i = madeFolders.size(); --i >= 0;)
+        madeFolders.getReference (i).deleteFile();
 
     return failure;
 }

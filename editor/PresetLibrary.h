@@ -44,7 +44,8 @@ public:
 
     /** The preset file a name typed in folder saves to: read as the file browser reads it,
         with ".vpxp" appended unless it ends so exactly (letter case counts). None when the
-        name is empty or holds a '\\', or when folder or the file lies outside the tree. */
+        name is empty, holds a '\\' or ends in "." or "..", or when folder or the file lies
+        outside the tree. */
     juce::File getFileForTypedName (const juce::File& folder, const juce::String& name) const;
 
     /** A file as the user knows it, in double quotes: its path in the tree, or its full path when outside. */
@@ -52,7 +53,8 @@ public:
 
     /** Writes document to file as a preset file (UTF-8 XML), creating missing folders.
         Fails, with a message naming the file, when the file lies outside the tree, is
-        a folder, or cannot be written; a failed save removes the folders it made. */
+        a folder, or cannot be written; a failed save removes the folders it made, and
+        only those. */
     juce::Result save (const juce::XmlElement& document, const juce::File& file) const;
 
     /** The file of that name in folder, the name taken as it stands: getChildFile would read a leading '~' as a home folder. */

@@ -57,6 +57,7 @@ TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRel
                            Case { "../LumiverPX2741 old", "Mellow", nullptr }, Case { "../lumiverpx2741", "Mellow", nullptr },
                            Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", nullptr },
                            Case { "", "../LumiverPX2741 old/Mellow", nullptr },
+                           Case { "Pads", ".", nullptr }, Case { "Pads", "./", nullptr },   // name the folder itself
                            Case { "", "~/Mellow", nullptr }, Case { "", "~Mellow", nullptr },   // read as home folders
                            Case { "", "Pads\\Mellow", nullptr }, Case { "", "\\", nullptr } })   // '\\' separates folders in stored paths
     {

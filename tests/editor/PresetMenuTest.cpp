@@ -44,7 +44,7 @@ TEST (VardunPresetMenu, FollowsTheEditedMarkCycle)
 
 TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
 {
-    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp", "x/y.vpxp" };
+    Tree tree { "kept.vpxp", "plain", "Folder/", "bad.vpxp", "x/y.vpxp", "Away@../drive not plugged in" };
     LumiverPX2741AudioProcessor processor;
     Menu menu (tree.root);
     processor.setParameter (depth, 0.25f);
@@ -87,6 +87,7 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
         "plain/w.vpxp", // its folder is a plain file: even root cannot write there
         juce::String::repeatedString ("w", 300) + ".vpxp", // a name the file system refuses
         "Made/New/" + juce::String::repeatedString ("w", 300) + ".vpxp", // ... in folders made for it
+        "Away/w.vpxp", "Away/Sub/w.vpxp", // through a link to storage that is away
     };
 
     for (const auto& target : targets)
@@ -97,4 +98,5 @@ TEST (VardunPresetMenu, ReadsAndWritesOnlyInsideTheTree)
     EXPECT_EQ (juce::File (sibling).loadFileAsString(), written);
     EXPECT_FALSE (elsewhere.exists() || tree.root.getChildFile ("n.vpxp").exists() || tree.root.getChildFile ("Made").exists());
     EXPECT_TRUE (tree.root.getChildFile ("Folder").isDirectory());
+    EXPECT_TRUE (tree.root.getChildFile ("Away").isSymbolicLink());
 }
