@@ -1,16 +1,16 @@
 #include "VirtualDisplay.h"
 
-#include <juce_core/juce_core.h>
-
 #include <X11/Xlib.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <initializer_list>
+#include <pthread.h>
 #include <string>
-#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -18,14 +18,23 @@
 
 namespace
 {
-    /** Starts Xvfb on display number, and once it accepts connections points $DISPLAY at
-        it; false when it cannot start there (another server holds the number, say). */
+    /** How long a server may take to start on a busy machine. */
+    constexpr int serverStartTimeoutSeconds = 30;
+
+    /** Starts Xvfb on display number and, once it accepts connections, points $DISPLAY at
+        it; false when it cannot start there. The server claims the number itself with the
+        lock file that every X server and xvfb-run look for, atomically: it refuses a
+        number that a live server holds, and takes over a lock and socket left by one that
+        was killed. */
     bool startOwnServer (int number)
     {
-        int ready[2];
-
-        if (pipe (ready) != 0)
-            return false;
+        // Started with SIGUSR1 ignored, the server sends its parent SIGUSR1 once it accepts
+        // connections; when it cannot start, it ends and the parent gets SIGCHLD.
+        sigset_t startSignals, previousMask;
+        sigemptyset (&startSignals);
+        sigaddset (&startSignals, SIGUSR1);
+        sigaddset (&startSignals, SIGCHLD);
+        pthread_sigmask (SIG_BLOCK, &startSignals, &previousMask);
 
         const auto display = ":" + std::to_string (number);
         const pid_t testProcess = getpid();
@@ -34,61 +43,64 @@ namespace
         if (child == 0)
         {
             // The server ends when the test process has ended, crashed or not: not before,
-            // as the framework still talks to it while the process exits.
+            // as the framework still talks to it while the process exits. Ending on SIGTERM,
+            // it removes its lock file and socket.
             prctl (PR_SET_PDEATHSIG, SIGTERM);
 
             if (getppid() != testProcess)
                 _exit (1);
 
-            close (ready[0]);
+            signal (SIGUSR1, SIG_IGN);
+            sigprocmask (SIG_SETMASK, &previousMask, nullptr);
 
             const int quiet = open ("/dev/null", O_WRONLY);
             dup2 (quiet, STDOUT_FILENO);
             dup2 (quiet, STDERR_FILENO);
 
-            const auto readyFd = std::to_string (ready[1]);
-            execlp ("Xvfb", "Xvfb", display.c_str(), "-displayfd", readyFd.c_str(),
-                    "-screen", "0", "1280x1024x24", "-nolisten", "tcp", (char*) nullptr);
+            execlp ("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", (char*) nullptr);
             _exit (127);
         }
 
-        close (ready[1]);
+        bool started = false;
 
-        // The server writes its display number when it is ready; nothing when it fails.
-        char firstDigit = 0;
-        const bool started = child > 0 && read (ready[0], &firstDigit, 1) == 1;
-        close (ready[0]);
+        for (bool waiting = child > 0; waiting;)
+        {
+            const timespec bound { serverStartTimeoutSeconds, 0 };
+            siginfo_t info {};
+            const int received = sigtimedwait (&startSignals, &info, &bound);
 
-        if (child > 0 && ! started)
-            waitpid (child, nullptr, 0);
+            if (received == SIGUSR1 && info.si_pid == child)
+            {
+                started = true;
+                waiting = false;
+            }
+            else if (received == SIGCHLD)
+            {
+                waiting = waitpid (child, nullptr, WNOHANG) == 0;
+            }
+            else if (received < 0 && errno != EINTR)
+            {
+                kill (child, SIGTERM);
+                waitpid (child, nullptr, 0);
+                waiting = false;
+            }
+        }
 
+        pthread_sigmask (SIG_SETMASK, &previousMask, nullptr);
         return started && setenv ("DISPLAY", display.c_str(), 1) == 0;
     }
 
-    /** Starts a server on the first free display number from 100 on, clear of the
-        framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick.
-        A number is free while neither a lock file nor a socket names it (a server started
-        with -displayfd makes no lock file, and one starting on a taken number removes the
-        other's socket), so test processes start theirs one at a time. */
+    /** Starts a server on the first display number from 100 on that it can claim, clear of
+        the framework's default (:0, used when $DISPLAY is unset) and of xvfb-run's first pick. */
     bool startOwnServer()
     {
         constexpr int firstNumber = 100, numbersToTry = 100;
 
-        const int startLock = open ("/tmp/.lumiver-test-display-lock", O_RDWR | O_CREAT, 0666);
-        flock (startLock, LOCK_EX);
+        for (int number = firstNumber; number < firstNumber + numbersToTry; ++number)
+            if (startOwnServer (number))
+                return true;
 
-        bool started = false;
-
-        for (int number = firstNumber; number < firstNumber + numbersToTry && ! started; ++number)
-        {
-            const juce::String suffix (number);
-            started = ! juce::File ("/tmp/.X" + suffix + "-lock").exists()
-                   && ! juce::File ("/tmp/.X11-unix/X" + suffix).exists()
-                   && startOwnServer (number);
-        }
-
-        close (startLock);   // and with it the lock
-        return started;
+        return false;
     }
 }
 
