@@ -77,8 +77,8 @@ juce::File PresetLibrary::getFileForTypedName (const juce::File& folder, const j
     if (name.isEmpty() || name.containsChar ('\\') || ! isInTree (folder))
         return {};
 
-    // A name ending in "." or ".." names a folder, not a file: the preset would be
-    // named after that folder and lie beside it.
+    // A name ending in "." or ".." has no name of its own: the preset would take the
+    // name of the folder it leads to and lie beside it.
     const auto lastPart = name.trimCharactersAtEnd ("/").fromLastOccurrenceOf ("/", false, false);
 
     if (lastPart == "." || lastPart == "..")

@@ -619,10 +619,11 @@ AAX_Result AAX_CEffectParameters::GetChunkSize (AAX_CTypeID chunkID, uint32_t* s
 
     const auto dataSize = BuildChunkData().GetChunkDataSize();
     mChunkSize = dataSize;
-    mChunkRoom.NoteReportedSize (dataSize);
 
     if (dataSize < 0)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+
+    mChunkRoom.NoteReportedSize (dataSize);
 
     *size = static_cast<uint32_t> (dataSize);
     return AAX_SUCCESS;

@@ -71,7 +71,7 @@ TEST_F (EffectParameters, ControlsChunkHoldsEveryValueButTheBypassAndIsComparedW
     setValue ("MasterBypassID", 1.0);
     uint32_t size = 0;
     EXPECT_EQ (effect->GetChunkSize (controlsChunk, &size), AAX_SUCCESS);
-    ChunkRecord record (size, controlsChunk), shorter (size - 4), unsized (size - 4);
+    ChunkRecord record (size, controlsChunk), shorter (size - 4), unsized (size);
     EXPECT_EQ (effect->GetChunk (controlsChunk, shorter.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
 
     // A record whose size field is left at 0 has the room its own thread was told of: none here.

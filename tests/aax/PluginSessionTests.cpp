@@ -409,7 +409,7 @@ TEST_F (PluginSession, MutatedChunksAreReadWithinTheirRecordAndChangeNothingWhen
     uint32_t toldSize = 0;
     EXPECT_EQ (effect->GetChunkSize (stateChunk, &toldSize), AAX_SUCCESS);
     std::thread ([&] { effect.restoreChunk (stateChunk, bytesOf (grown)); effect.saveChunk (stateChunk); }).join();
-    ChunkRecord unsized (toldSize, stateChunk);
+    ChunkRecord unsized (grown.getSize(), stateChunk);
     unsized->fSize = 0;
     EXPECT_EQ (effect->GetChunk (stateChunk, unsized.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
 
@@ -449,8 +449,9 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     EXPECT_EQ (gui->SetViewContainer (host.unknown()), AAX_SUCCESS);
 
     // The window the view draws in, once it is another than before; 0 when none comes.
-    const auto viewDrawnOtherThan = [&] (X11WindowReader::WindowId before, X11WindowReader::WindowId view = 0)
+    const auto viewDrawnOtherThan = [&] (X11WindowReader::WindowId before)
     {
+        X11WindowReader::WindowId view = 0;
         return WindowPixels::runUntil ([gui] { gui->TimerWakeup(); }, [&]
         {
             view = hostWindow.getReader().findDrawingWindow (hostWindow.getWindowId(), 325, 454);
@@ -469,6 +470,7 @@ TEST_F (PluginSession, TheEditorOpensInTheHostsWindowAndClosesWithIt)
     gui->SetViewContainer (host.unknown());
     EXPECT_TRUE (numViewsBecomes (1));
     const auto givenAgainView = viewDrawnOtherThan (firstView);
+    EXPECT_NE (givenAgainView, 0u);
     EXPECT_EQ (gui->Initialize (host.unknown()), AAX_SUCCESS);
     EXPECT_NE (viewDrawnOtherThan (givenAgainView), 0u);
     EXPECT_TRUE (numViewsBecomes (1));

@@ -57,7 +57,8 @@ TEST (VardunPresetBrowser, SavesATypedNameOnlyInsideThePresetTreeAndStoresItsRel
                            Case { "../LumiverPX2741 old", "Mellow", nullptr }, Case { "../lumiverpx2741", "Mellow", nullptr },
                            Case { "../LumiverPX2741 old", "../LumiverPX2741/Mellow", nullptr },
                            Case { "", "../LumiverPX2741 old/Mellow", nullptr },
-                           Case { "Pads", ".", nullptr }, Case { "Pads", "./", nullptr },   // name the folder itself
+                           Case { "Pads", ".", nullptr }, Case { "Pads", "./", nullptr },   // no name of their own
+                           Case { "Pads", "Slow/..", nullptr },
                            Case { "", "~/Mellow", nullptr }, Case { "", "~Mellow", nullptr },   // read as home folders
                            Case { "", "Pads\\Mellow", nullptr }, Case { "", "\\", nullptr } })   // '\\' separates folders in stored paths
     {

@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -18,8 +17,9 @@
 
 namespace
 {
-    /** How long a server may take to start on a busy machine. */
-    constexpr int serverStartTimeoutSeconds = 30;
+    /** How long a server may take to start on a busy machine, and how often the wait for
+        it looks whether it has ended. */
+    constexpr int serverStartTimeoutMs = 30000, serverCheckIntervalMs = 100;
 
     /** Starts Xvfb on display number and, once it accepts connections, points $DISPLAY at
         it; false when it cannot start there. The server claims the number itself with the
@@ -29,7 +29,7 @@ namespace
     bool startOwnServer (int number)
     {
         // Started with SIGUSR1 ignored, the server sends its parent SIGUSR1 once it accepts
-        // connections; when it cannot start, it ends and the parent gets SIGCHLD.
+        // connections, and again after each reset, which -noreset rules out.
         sigset_t startSignals, previousMask;
         sigemptyset (&startSignals);
         sigaddset (&startSignals, SIGUSR1);
@@ -57,32 +57,28 @@ namespace
             dup2 (quiet, STDOUT_FILENO);
             dup2 (quiet, STDERR_FILENO);
 
-            execlp ("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", (char*) nullptr);
+            execlp ("Xvfb", "Xvfb", display.c_str(), "-noreset", "-screen", "0", "1280x1024x24",
+                    "-nolisten", "tcp", (char*) nullptr);
             _exit (127);
         }
 
-        bool started = false;
+        // Ready at its SIGUSR1; failed once it has ended (waitpid says so even where SIGCHLD
+        // is ignored and never comes); given up on at the deadline.
+        bool started = false, running = child > 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (serverStartTimeoutMs);
 
-        for (bool waiting = child > 0; waiting;)
+        while (running && ! started)
         {
-            const timespec bound { serverStartTimeoutSeconds, 0 };
+            const timespec step { 0, serverCheckIntervalMs * 1000000L };
             siginfo_t info {};
-            const int received = sigtimedwait (&startSignals, &info, &bound);
+            started = sigtimedwait (&startSignals, &info, &step) == SIGUSR1 && info.si_pid == child;
+            running = started || waitpid (child, nullptr, WNOHANG) == 0;
 
-            if (received == SIGUSR1 && info.si_pid == child)
-            {
-                started = true;
-                waiting = false;
-            }
-            else if (received == SIGCHLD)
-            {
-                waiting = waitpid (child, nullptr, WNOHANG) == 0;
-            }
-            else if (received < 0 && errno != EINTR)
+            if (running && ! started && std::chrono::steady_clock::now() > deadline)
             {
                 kill (child, SIGTERM);
                 waitpid (child, nullptr, 0);
-                waiting = false;
+                running = false;
             }
         }
 

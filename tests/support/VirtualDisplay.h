@@ -18,5 +18,7 @@ _XDisplay* connectToDisplay();
     when its last client leaves), and ignores errors of X requests, as a host application
     does: tests run side by side on one display, and a query about another process's
     window that has just closed fails. Leaves $DISPLAY unset when no server can start.
+    Called first thing in main(), before any other thread runs: the server's start is
+    waited for through signals.
 */
 void prepareVirtualDisplay();
