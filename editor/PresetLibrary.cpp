@@ -149,23 +149,18 @@ juce::Result PresetLibrary::save (const juce::XmlElement& document, const juce::
         missingFolders.insert (0, folder);
 
     // Made one at a time, so that exactly the folders this save created are known.
-    juce::Array<juce::File> madeFolders;
+    int numMade = 0;
 
-    for (const auto& folder : missingFolders)
-    {
-        if (! folder.createDirectory().wasOk())
-            break;
+    while (numMade < missingFolders.size() && missingFolders.getReference (numMade).createDirectory().wasOk())
+        ++numMade;
 
-        madeFolders.add (folder);
-    }
-
-    if (madeFolders.size() == missingFolders.size() && document.writeTo (file, presetFileFormat()))
+    if (numMade == missingFolders.size() && document.writeTo (file, presetFileFormat()))
         return juce::Result::ok();
 
     // Nothing left behind: the folders made go again, innermost first; deleteFile
     // removes a folder only while it is empty.
-    for (int i = madeFolders.size(); --i >= 0;)
-        madeFolders.getReference (i).deleteFile();
+    while (--numMade >= 0)
+        missingFolders.getReference (numMade).deleteFile();
 
     return failure;
 }

@@ -131,5 +131,16 @@ namespace ProcessorTest
     void ParameterRecorder::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value)
     {
         changes.emplace_back (index, value);
+        events.add ("change " + juce::String (index));
+    }
+
+    void ParameterRecorder::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index)
+    {
+        events.add ("begin " + juce::String (index));
+    }
+
+    void ParameterRecorder::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index)
+    {
+        events.add ("end " + juce::String (index));
     }
 }

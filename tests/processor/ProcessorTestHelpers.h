@@ -48,13 +48,17 @@ namespace ProcessorTest
         double bpm;
     };
 
-    /** Counts the parameter notifications a processor sends its listeners. */
+    /** Counts the parameter notifications a processor sends its listeners: the values, and
+        in events each change and gesture as the host hears them ("begin 5", "change 5", "end 5"). */
     class ParameterRecorder : public juce::AudioProcessorListener
     {
     public:
         void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override;
         void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
+        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override;
+        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override;
 
         std::vector<std::pair<int, float>> changes;
+        juce::StringArray events;
     };
 }

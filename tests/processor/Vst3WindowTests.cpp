@@ -173,19 +173,8 @@ TEST_F (Vst3Window, PicturesOfTheOpenWindowAndACleanClose)
 
 TEST_F (Vst3Window, ADragOnAKnobReachesTheHostAsOneGestureOfItsParameter)
 {
-    /** What the host hears: begin, change and end, with the parameter's index. */
-    struct GestureRecorder : juce::AudioProcessorListener
-    {
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override      { events.add ("change " + juce::String (index)); }
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override           {}
-        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override  { events.add ("begin " + juce::String (index)); }
-        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override    { events.add ("end " + juce::String (index)); }
-
-        juce::StringArray events;
-    };
-
     ASSERT_NO_FATAL_FAILURE (open());
-    GestureRecorder host;
+    ParameterRecorder host;
     plugin->addListener (&host);
 
     // Up by 20 and 40 pixels from the knob's centre: two steps of 20 / 250 of the range.
